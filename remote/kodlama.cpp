@@ -1,9 +1,14 @@
 #include "kodlama.h"
 
+#include <algorithm>
 #include <bit>
 #include <cstring>
 
 namespace rvz {
+
+namespace {
+constexpr std::size_t kOnAyirmaSiniri = 16u << 20;
+}
 
 static_assert(std::endian::native == std::endian::little,
               "the wire format is written for little-endian hosts");
@@ -65,6 +70,8 @@ void Okuyucu::SonuBekle() const {
 }
 
 void TabloYaz(Yazici& y, const Tablo& t) {
+    // A rough size up front spares the buffer its repeated growth on large tables.
+    y.Tampon().reserve(y.Tampon().size() + t.satirlar.size() * t.sutunlar.size() * 10 + 64);
     y.U32(static_cast<std::uint32_t>(t.sutunlar.size()));
     for (const auto& s : t.sutunlar) {
         y.Metin(s.ad);
@@ -386,8 +393,18 @@ CerceveAyirici::Durum CerceveAyirici::Sonraki(std::string& govde) {
                 std::to_string(enBuyuk_) + ")";
         return Durum::Bozuk;
     }
-    if (tampon_.size() - kCerceveBasligi < uzunluk)
+    if (tampon_.size() - kCerceveBasligi < uzunluk) {
+        // Room for the whole frame at once; what is reserved but not yet received costs no memory.
+        tampon_.reserve(std::min<std::size_t>(kCerceveBasligi + uzunluk, kOnAyirmaSiniri));
         return Durum::DahaFazla;
+    }
+    if (tampon_.size() == kCerceveBasligi + uzunluk) {
+        // The usual case: the buffer holds exactly this frame.
+        govde.swap(tampon_);
+        govde.erase(0, kCerceveBasligi);
+        tampon_.clear();
+        return Durum::Tamam;
+    }
     govde.assign(tampon_, kCerceveBasligi, uzunluk);
     tampon_.erase(0, kCerceveBasligi + uzunluk);
     return Durum::Tamam;

@@ -60,7 +60,8 @@ Dagitici TestDagiticisi() {
         k.Ata(1, Deger::Int64(static_cast<std::int64_t>(pdf.size())));
         k.Sonuc(Deger::Akis(std::move(pdf)));
     });
-    d.Kaydet("CarileriVer", [](const CagriBaglami&, Konumlar& k) { k.Sonuc(Deger::Json(R"([{"CARINO":1}])")); });
+    d.Kaydet("CarileriVer",
+             [](const CagriBaglami&, Konumlar& k) { k.Sonuc(Deger::Json(R"([{"CARINO":1}])")); });
     d.Kaydet("BuyukGetir", [](const CagriBaglami& b, Konumlar& k) {
         TSonucBilgisi s;
         s.BILGISAYARID = k.Metin(0);
@@ -89,7 +90,8 @@ Dagitici TestDagiticisi() {
     });
     d.Kaydet("SepetSecimGuncelle", [](const CagriBaglami&, Konumlar&) {});
     d.Kaydet("SepetSayisi", [](const CagriBaglami&, Konumlar& k) { k.Sonuc(Deger::String("yanlış tür")); });
-    d.Kaydet("KayanYaziGetir", [](const CagriBaglami&, Konumlar&) { throw IsHatasi("Haber satırı okunamadı"); });
+    d.Kaydet("KayanYaziGetir",
+             [](const CagriBaglami&, Konumlar&) { throw IsHatasi("Haber satırı okunamadı"); });
     return d;
 }
 
@@ -301,8 +303,8 @@ TEST_F(SunucuCekirdegi, CallsThatDoNotFitTheCatalogueAreRefused) {
          "kaydı okunamadı"},
         {"başka sınıf kayıt",
          {kaydet,
-          {Deger::Kayit(KayitJsonMetni(TTusSonuclari{})), Deger::Integer(1), Deger::Integer(1), Deger::Integer(1),
-           Deger::String(""), Deger::Integer(1), Deger::Integer(1), Deger::Bos()}},
+          {Deger::Kayit(KayitJsonMetni(TTusSonuclari{})), Deger::Integer(1), Deger::Integer(1),
+           Deger::Integer(1), Deger::String(""), Deger::Integer(1), Deger::Integer(1), Deger::Bos()}},
          "kaydı okunamadı"},
     };
     // One connection for all: a refused call leaves it usable.
@@ -327,9 +329,11 @@ TEST_F(SunucuCekirdegi, BrokenInputGetsAnErrorAndAClosedConnection) {
         const char* metin;
     };
     const std::vector<Durum> durumlar = {
-        {"selamlaşmasız çağrı", CagriKodla({"TServerMethods1.EchoString", {Deger::String("x")}}), "selamlaşma"},
+        {"selamlaşmasız çağrı", CagriKodla({"TServerMethods1.EchoString", {Deger::String("x")}}),
+         "selamlaşma"},
         {"bozuk selamlaşma", Uzunluk(5) + "HXXXX", "bozuk ileti"},
-        {"eski protokol", Uzunluk(11) + "HRVZP" + std::string("\x09\x00\x00\x00\x00\x00", 6), "protokol sürümü"},
+        {"eski protokol", Uzunluk(11) + "HRVZP" + std::string("\x09\x00\x00\x00\x00\x00", 6),
+         "protokol sürümü"},
         {"çok büyük çerçeve", merhaba + Uzunluk(0x7FFFFFFF), "çok büyük"},
         {"boş çerçeve", merhaba + Uzunluk(0), "boş çerçeve"},
         {"bozuk çağrı", merhaba + Uzunluk(3) + std::string("C\x01\x00", 3), "bozuk ileti"},
@@ -340,7 +344,8 @@ TEST_F(SunucuCekirdegi, BrokenInputGetsAnErrorAndAClosedConnection) {
         h.Gonder(d.gonderilen);
         std::string gelen;
         EXPECT_TRUE(h.KapanaKadarOku(gelen)) << d.ad;
-        EXPECT_NE(IlkHataMetni(gelen).find(d.metin), std::string::npos) << d.ad << ": " << IlkHataMetni(gelen);
+        EXPECT_NE(IlkHataMetni(gelen).find(d.metin), std::string::npos)
+            << d.ad << ": " << IlkHataMetni(gelen);
     }
     HalaCalisiyor();
 }
