@@ -41,7 +41,8 @@ void KatalogYontemleriniKaydet(Dagitici& d, IsOrtami& o) {
                                            CariIndirimleri(c.b, c.k.Int(0)))));
     });
     IsKaydet(d, o, "ResimVer5", [](IsCagrisi& c) {
-        auto resim = Metin(c.b.Tek("SELECT RESIM FROM stoklar WHERE STOKNO = ?", {std::int64_t{c.k.Int(0)}}));
+        auto resim =
+            Metin(c.b.Tek("SELECT RESIM FROM stok_resimleri WHERE STOKNO = ?", {std::int64_t{c.k.Int(0)}}));
         c.k.Ata(1, Deger::Int64(static_cast<std::int64_t>(resim.size())));
         c.k.Sonuc(Deger::Akis(std::move(resim)));
     });

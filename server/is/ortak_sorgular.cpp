@@ -17,7 +17,7 @@ Tablo StokTablosu(DepoBaglantisi& b, const std::string& sart, const std::vector<
     auto t = Tabloya(b.Sorgula(
         "SELECT s.DURUM, s.OEM1, s.OEM2, s.OEM3, s.OZELKOD1, s.ADI, s.OEM4, s.STOKNO AS STOK_STOKNO, "
         "s.FINISHKOD, "
-        "s.URETICIKODU, (s.RESIM IS NOT NULL) AS RESIM, s.BARKODNO AS BARKOD_BARKODNO, s.DIGERADI, s.DPKOD, "
+        "s.URETICIKODU, s.RESIMVAR AS RESIM, s.BARKODNO AS BARKOD_BARKODNO, s.DIGERADI, s.DPKOD, "
         "s.OEMNO, s.BIRIM, s.MARKA, s.MODEL, s.ANAGRUP, s.ALTGRUP, s.DEPARTMAN, s.OZELKOD, s.KALAN, s.PKOD, "
         "s.KDV, "
         "s.ALINANSIPARIS, s.VERILENSIPARIS, s.LISTEFIYAT AS LISTEFIYAT1, s.KAMPFIYAT, s.YENI AS Y, "
