@@ -24,7 +24,7 @@ std::int64_t StokYaz(DepoBaglantisi& b, const StokKaydi& s) {
             p);
         no = b.SonEklenenNo();
     } else {
-        p.push_back(no);
+        p.emplace_back(std::in_place_type<std::int64_t>, no);
         b.Calistir(
             "UPDATE stoklar SET KOD = ?, BARKOD = ?, BARKODNO = ?, OEM1 = ?, OEM2 = ?, OEM3 = ?, OEM4 = ?, "
             "OEMNO = ?, OZELKOD = ?, OZELKOD1 = ?, URETICIKODU = ?, FINISHKOD = ?, DPKOD = ?, PKOD = ?, "
