@@ -1,4 +1,5 @@
 // ruvizezevuv-server: the application server of the ordering system.
+#include "bellek.h"
 #include "demo.h"
 #include "gunluk.h"
 #include "is.h"
@@ -44,6 +45,7 @@ template <class T> bool Sayi(std::string_view s, T& hedef) {
 
 int Yonetim(int argc, char** argv) {
     using namespace rvz::sunucu;
+    rvz::BellekAyarla();
     std::vector<std::string> a(argv + 2, argv + argc);
     std::string db = "ruvizezevuv.db";
     if (a.size() >= 2 && a[0] == "--db") {

@@ -1,4 +1,5 @@
 // ruvizezevuv-bench: measures and prints; it checks nothing.
+#include "bellek.h"
 #include "olcum.h"
 
 #include <cstdio>
@@ -8,6 +9,7 @@
 
 int main(int argc, char** argv) {
     using namespace rvz::bench;
+    rvz::BellekAyarla();
     Ayarlar a;
     std::vector<std::string> secilen;
     for (int i = 1; i < argc; ++i) {
