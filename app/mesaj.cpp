@@ -76,21 +76,28 @@ QString Baslik(int tur) {
     }
 }
 
-void Ortala(QMessageBox& kutu, QWidget* ust) {
-    kutu.adjustSize();
-    QRect alan;
-    if (ust && ust->isVisible())
-        alan = ust->frameGeometry();
-    else if (auto* ekran = QGuiApplication::primaryScreen())
-        alan = ekran->availableGeometry();
-    if (alan.isValid())
-        kutu.move(alan.center() - kutu.rect().center());
-}
+// The message box sets its final size only while it is being shown, so it is centred after that.
+class MesajKutusu : public QMessageBox {
+public:
+    MesajKutusu(Icon simge, const QString& baslik, const QString& metin, QWidget* ust)
+        : QMessageBox(simge, baslik, metin, NoButton, ust) {}
+
+protected:
+    void showEvent(QShowEvent* olay) override {
+        QMessageBox::showEvent(olay);
+        QRect alan;
+        if (auto* ust = parentWidget(); ust && ust->isVisible())
+            alan = ust->window()->frameGeometry();
+        else if (auto* ekran = QGuiApplication::primaryScreen())
+            alan = ekran->availableGeometry();
+        if (alan.isValid())
+            move(alan.center() - QPoint(frameGeometry().width() / 2, frameGeometry().height() / 2));
+    }
+};
 
 int GercekPencere(const MesajIstegi& istek) {
     QWidget* ust = anaPencere ? anaPencere.data() : QApplication::activeWindow();
     std::unique_ptr<QMessageBox> kutu(MesajPenceresiOlustur(istek, ust));
-    Ortala(*kutu, ust);
     if (istek.tur >= mtUyari && istek.tur <= mtSoru)
         QApplication::beep();
     kutu->exec();
