@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QThread>
 
+#include <algorithm>
 #include <exception>
 #include <stdexcept>
 

@@ -1,6 +1,5 @@
 #include "makine_kimligi.h"
 
-#include <QFile>
 #include <QStringList>
 
 #include <algorithm>

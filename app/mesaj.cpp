@@ -9,7 +9,6 @@
 #include <QPushButton>
 #include <QScreen>
 
-#include <map>
 #include <mutex>
 
 namespace rvz::app {

@@ -14,6 +14,7 @@
 
 #include <QSemaphore>
 #include <QSignalSpy>
+#include <QTimer>
 
 #include <atomic>
 #include <memory>
@@ -159,6 +160,13 @@ private slots:
         QTRY_COMPARE(rapor, QStringLiteral("uyarı okunamadı"));
         QVERIFY(calistigi.load() != ArayuzParcacigi());
         QCOMPARE(aktarilan, ArayuzParcacigi());
+    }
+
+    void olayHatasiVarsayilanRaporaGider() {
+        QString rapor;
+        HataRaporuAta([&](std::exception_ptr h) { rapor = HataMetni(h); });
+        QTimer::singleShot(0, qApp, [] { throw std::runtime_error("olayda hata"); });
+        QTRY_COMPARE(rapor, QStringLiteral("olayda hata"));
     }
 
     void beklemeGostergesi() {

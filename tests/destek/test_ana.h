@@ -1,8 +1,9 @@
-// The main of a window test: a QApplication on the offscreen platform (unless one is set) under
-// Turkish number settings, then the QtTest class.
+// The main of a window test: the program's application object on the offscreen platform (unless
+// one is set) under Turkish number settings, then the QtTest class.
 #pragma once
 
-#include <QApplication>
+#include "uygulama.h"
+
 #include <QTest>
 
 namespace rvz::test {
@@ -15,7 +16,7 @@ void TestOrtamiHazirla();
 #define RVZ_TEST_ANA(Sinif)                                                                                  \
     int main(int argc, char** argv) {                                                                        \
         rvz::test::TestOrtamiHazirla();                                                                      \
-        QApplication uygulama(argc, argv);                                                                   \
+        rvz::app::TUygulama uygulama(argc, argv);                                                            \
         Sinif test;                                                                                          \
         return QTest::qExec(&test, argc, argv);                                                              \
     }
