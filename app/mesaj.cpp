@@ -7,7 +7,6 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
-#include <QScreen>
 
 #include <mutex>
 
@@ -75,26 +74,8 @@ QString Baslik(int tur) {
     }
 }
 
-// The message box sets its final size only while it is being shown, so it is centred after that.
-class MesajKutusu : public QMessageBox {
-public:
-    MesajKutusu(Icon simge, const QString& baslik, const QString& metin, QWidget* ust)
-        : QMessageBox(simge, baslik, metin, NoButton, ust) {}
-
-protected:
-    void showEvent(QShowEvent* olay) override {
-        QMessageBox::showEvent(olay);
-        QRect alan;
-        if (auto* ust = parentWidget(); ust && ust->isVisible())
-            alan = ust->window()->frameGeometry();
-        else if (auto* ekran = QGuiApplication::primaryScreen())
-            alan = ekran->availableGeometry();
-        if (alan.isValid())
-            move(alan.center() - QPoint(frameGeometry().width() / 2, frameGeometry().height() / 2));
-    }
-};
-
 int GercekPencere(const MesajIstegi& istek) {
+    // A dialog opens centred over its parent's window (over the screen while that is hidden).
     QWidget* ust = anaPencere ? anaPencere.data() : QApplication::activeWindow();
     std::unique_ptr<QMessageBox> kutu(MesajPenceresiOlustur(istek, ust));
     if (istek.tur >= mtUyari && istek.tur <= mtSoru)
