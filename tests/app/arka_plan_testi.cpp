@@ -178,6 +178,14 @@ private slots:
         gosterge.show();
         const int ilk = gosterge.Adim();
         QTRY_VERIFY(gosterge.Adim() != ilk);
+        // Something is drawn: the spokes cover a good part of the picture.
+        const auto resim = gosterge.grab().toImage();
+        int boyali = 0;
+        for (int y = 0; y < resim.height(); ++y)
+            for (int x = 0; x < resim.width(); ++x)
+                boyali += qAlpha(resim.pixel(x, y)) > 0 &&
+                          resim.pixel(x, y) != ust.palette().window().color().rgba();
+        QVERIFY2(boyali > 40, qPrintable(QString::number(boyali)));
     }
 
     void ikiSekmeAyriAyriDolar() {
