@@ -33,8 +33,9 @@ void SekmeYukleyici::Yukle() {
     }
     yukleniyor_ = true;
     auto durum = std::make_shared<YuklemeDurumu>();
-    // The copy is made here, on the thread that owns the configured connection.
-    durum->kopya = kaynak_.Kopya();
+    // The copy takes the settings here, on the thread that owns the configured connection; it is
+    // opened on the worker (BaglantiAc closes it first anyway), so this thread never connects.
+    durum->kopya = std::make_unique<TBaglanti>(kaynak_.Parametreler());
     if (gosterge_)
         gosterge_->show();
     if (yukleme_.ayir)
