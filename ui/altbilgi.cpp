@@ -22,7 +22,9 @@ void TAltBilgi::MetinleriAta(QMap<int, QString> metinler) {
     update();
 }
 
-QSize TAltBilgi::sizeHint() const { return {100, fontMetrics().height() + 12}; }
+QSize TAltBilgi::sizeHint() const {
+    return {100, fontMetrics().height() + 12};
+}
 
 void TAltBilgi::paintEvent(QPaintEvent*) {
     QPainter p(this);
@@ -32,13 +34,15 @@ void TAltBilgi::paintEvent(QPaintEvent*) {
     if (!baslik_)
         return;
     // Sections are placed relative to the header's viewport, which sits under the table's frame.
-    const int kayma = baslik_->viewport()->mapTo(window(), QPoint(0, 0)).x() - mapTo(window(), QPoint(0, 0)).x();
+    const int kayma =
+        baslik_->viewport()->mapTo(window(), QPoint(0, 0)).x() - mapTo(window(), QPoint(0, 0)).x();
     p.setPen(palette().color(QPalette::ButtonText));
     for (auto it = metinler_.cbegin(); it != metinler_.cend(); ++it) {
         const int sutun = it.key();
         if (it.value().isEmpty() || sutun >= baslik_->count() || baslik_->isSectionHidden(sutun))
             continue;
-        const QRect alan(kayma + baslik_->sectionViewportPosition(sutun), 0, baslik_->sectionSize(sutun), height());
+        const QRect alan(kayma + baslik_->sectionViewportPosition(sutun), 0, baslik_->sectionSize(sutun),
+                         height());
         p.drawRect(alan.adjusted(1, 3, -2, -3));
         p.drawText(alan.adjusted(6, 0, -6, 0), Qt::AlignRight | Qt::AlignVCenter, it.value());
     }

@@ -15,7 +15,8 @@
 namespace rvz {
 
 TGrupluIzgara::TGrupluIzgara(QWidget* ebeveyn)
-    : QWidget(ebeveyn), duz_(new TIzgaraModeli(this)), grup_(new TGrupModeli(*duz_, this)), agac_(new QTreeView(this)) {
+    : QWidget(ebeveyn), duz_(new TIzgaraModeli(this)), grup_(new TGrupModeli(*duz_, this)),
+      agac_(new QTreeView(this)) {
     agac_->setModel(grup_);
     agac_->setItemDelegate(new THucreCizici(*duz_, agac_, [this](const QModelIndex& i) {
         const int satir = grup_->VeriSatiri(i);
@@ -39,14 +40,18 @@ TGrupluIzgara::TGrupluIzgara(QWidget* ebeveyn)
     connect(agac_->horizontalScrollBar(), &QScrollBar::valueChanged, alt_, qOverload<>(&QWidget::update));
 }
 
-TGrupluIzgara::~TGrupluIzgara() { duz_->VeriSetiAyir(); }
+TGrupluIzgara::~TGrupluIzgara() {
+    duz_->VeriSetiAyir();
+}
 
 void TGrupluIzgara::SutunlariTanimla(std::vector<TIzgaraSutunu> sutunlar, std::string grupAlani) {
     duz_->SutunlariTanimla(std::move(sutunlar));
     grup_->GrupAlaniAta(std::move(grupAlani));
 }
 
-void TGrupluIzgara::VeriSetiBagla(TVeriSeti* veri) { duz_->VeriSetiBagla(veri); }
+void TGrupluIzgara::VeriSetiBagla(TVeriSeti* veri) {
+    duz_->VeriSetiBagla(veri);
+}
 
 void TGrupluIzgara::Yenile() {
     for (int i = 0; i < duz_->columnCount(); ++i)
@@ -67,15 +72,21 @@ void TGrupluIzgara::Yenile() {
     alt_->MetinleriAta(std::move(metinler));
 }
 
-void TGrupluIzgara::HepsiniDaralt() { agac_->collapseAll(); }
-void TGrupluIzgara::HepsiniAc() { agac_->expandAll(); }
+void TGrupluIzgara::HepsiniDaralt() {
+    agac_->collapseAll();
+}
+void TGrupluIzgara::HepsiniAc() {
+    agac_->expandAll();
+}
 
 void TGrupluIzgara::IcerigeSigdir() {
     for (int i = 1; i < grup_->columnCount(); ++i)
         agac_->resizeColumnToContents(i);
 }
 
-QString TGrupluIzgara::AltBilgiMetni(int sutun) const { return alt_->Metin(sutun + 1); }
+QString TGrupluIzgara::AltBilgiMetni(int sutun) const {
+    return alt_->Metin(sutun + 1);
+}
 
 TAktarimTablosu TGrupluIzgara::AktarimTablosu() const {
     TAktarimTablosu t;

@@ -51,7 +51,8 @@ void TGrupModeli::Kur() {
 
 QString TGrupModeli::GrupBasligi(int grup) const {
     const int sutun = duz_.SutunNo(alan_);
-    const QString ad = sutun >= 0 ? duz_.headerData(sutun, Qt::Horizontal).toString() : QString::fromStdString(alan_);
+    const QString ad =
+        sutun >= 0 ? duz_.headerData(sutun, Qt::Horizontal).toString() : QString::fromStdString(alan_);
     const auto& g = gruplar_.at(static_cast<std::size_t>(grup));
     return QStringLiteral("%1: %2").arg(ad, g.deger);
 }
@@ -73,7 +74,8 @@ TGrupModeli::SatirCinsi TGrupModeli::Cinsi(const QModelIndex& indeks) const {
 int TGrupModeli::VeriSatiri(const QModelIndex& indeks) const {
     if (!indeks.isValid() || indeks.internalId() == 0)
         return -1;
-    return GrupSatirlari(static_cast<int>(indeks.internalId() - 1)).at(static_cast<std::size_t>(indeks.row()));
+    return GrupSatirlari(static_cast<int>(indeks.internalId() - 1))
+        .at(static_cast<std::size_t>(indeks.row()));
 }
 
 QModelIndex TGrupModeli::index(int satir, int sutun, const QModelIndex& ebeveyn) const {
@@ -98,7 +100,9 @@ int TGrupModeli::rowCount(const QModelIndex& ebeveyn) const {
     return static_cast<int>(GrupSatirlari(ebeveyn.row() / 2).size());
 }
 
-int TGrupModeli::columnCount(const QModelIndex&) const { return duz_.columnCount() + 1; }
+int TGrupModeli::columnCount(const QModelIndex&) const {
+    return duz_.columnCount() + 1;
+}
 
 QVariant TGrupModeli::data(const QModelIndex& indeks, int rol) const {
     if (!checkIndex(indeks, CheckIndexOption::IndexIsValid))

@@ -24,7 +24,9 @@ public:
     void GrupAlaniAta(std::string alan);
     int GrupSayisi() const { return static_cast<int>(gruplar_.size()); }
     QString GrupBasligi(int grup) const;
-    const std::vector<int>& GrupSatirlari(int grup) const { return gruplar_.at(static_cast<std::size_t>(grup)).satirlar; }
+    const std::vector<int>& GrupSatirlari(int grup) const {
+        return gruplar_.at(static_cast<std::size_t>(grup)).satirlar;
+    }
     QString GrupOzeti(int grup, int sutun) const; // declared column
     SatirCinsi Cinsi(const QModelIndex& indeks) const;
     int VeriSatiri(const QModelIndex& indeks) const; // dataset row of a data row, else -1

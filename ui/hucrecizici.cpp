@@ -23,7 +23,8 @@ QModelIndex KaynakIndeks(QModelIndex indeks, const QAbstractItemModel* hedef) {
 THucreCizici::THucreCizici(const TIzgaraModeli& model, QObject* ebeveyn, Eslestirme eslestir)
     : QStyledItemDelegate(ebeveyn), model_(model), eslestir_(std::move(eslestir)) {}
 
-void THucreCizici::paint(QPainter* ressam, const QStyleOptionViewItem& secenek, const QModelIndex& indeks) const {
+void THucreCizici::paint(QPainter* ressam, const QStyleOptionViewItem& secenek,
+                         const QModelIndex& indeks) const {
     const QModelIndex kaynak = eslestir_ ? eslestir_(indeks) : KaynakIndeks(indeks, &model_);
     if (!kaynak.isValid()) {
         QStyledItemDelegate::paint(ressam, secenek, indeks);
@@ -53,8 +54,9 @@ void THucreCizici::paint(QPainter* ressam, const QStyleOptionViewItem& secenek, 
     switch (sutun.cins) {
     case SutunCinsi::OnayKutusu: {
         QStyleOptionButton kutu;
-        kutu.state = QStyle::State_Enabled |
-                     (indeks.data(Qt::CheckStateRole).toInt() == Qt::Checked ? QStyle::State_On : QStyle::State_Off);
+        kutu.state =
+            QStyle::State_Enabled |
+            (indeks.data(Qt::CheckStateRole).toInt() == Qt::Checked ? QStyle::State_On : QStyle::State_Off);
         const QSize boy = stil->subElementRect(QStyle::SE_CheckBoxIndicator, &kutu, w).size();
         kutu.rect = QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, boy, secenek.rect);
         stil->drawPrimitive(QStyle::PE_IndicatorCheckBox, &kutu, ressam, w);
@@ -74,8 +76,8 @@ void THucreCizici::paint(QPainter* ressam, const QStyleOptionViewItem& secenek, 
                               : mantiksal.boundedTo(secenek.rect.size());
         const auto hiza = Qt::Alignment(indeks.data(Qt::TextAlignmentRole).toInt());
         ressam->setRenderHint(QPainter::SmoothPixmapTransform);
-        ressam->drawPixmap(QStyle::alignedRect(Qt::LeftToRight, hiza ? hiza : Qt::AlignCenter, boy, secenek.rect),
-                           resim);
+        ressam->drawPixmap(
+            QStyle::alignedRect(Qt::LeftToRight, hiza ? hiza : Qt::AlignCenter, boy, secenek.rect), resim);
         break;
     }
     }

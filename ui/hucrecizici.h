@@ -20,7 +20,8 @@ public:
     // `model` is the grid's model; by default indexes reach it through the proxies above it.
     THucreCizici(const TIzgaraModeli& model, QObject* ebeveyn = nullptr, Eslestirme eslestir = {});
 
-    void paint(QPainter* ressam, const QStyleOptionViewItem& secenek, const QModelIndex& indeks) const override;
+    void paint(QPainter* ressam, const QStyleOptionViewItem& secenek,
+               const QModelIndex& indeks) const override;
 
 private:
     const TIzgaraModeli& model_;

@@ -93,11 +93,19 @@ void TIzgara::GorunurlukleriUygula() {
     AltBilgiyiGuncelle();
 }
 
-const std::vector<TIzgaraSutunu>& TIzgara::Sutunlar() const { return model_->Sutunlar(); }
-int TIzgara::SutunNo(std::string_view alan) const { return model_->SutunNo(alan); }
+const std::vector<TIzgaraSutunu>& TIzgara::Sutunlar() const {
+    return model_->Sutunlar();
+}
+int TIzgara::SutunNo(std::string_view alan) const {
+    return model_->SutunNo(alan);
+}
 
-void TIzgara::VeriSetiBagla(TVeriSeti* veri) { model_->VeriSetiBagla(veri); }
-TVeriSeti* TIzgara::VeriSeti() const { return model_->VeriSeti(); }
+void TIzgara::VeriSetiBagla(TVeriSeti* veri) {
+    model_->VeriSetiBagla(veri);
+}
+TVeriSeti* TIzgara::VeriSeti() const {
+    return model_->VeriSeti();
+}
 
 TVeriSeti& TIzgara::KendiSatirlari() {
     if (!kendi_)
@@ -107,14 +115,18 @@ TVeriSeti& TIzgara::KendiSatirlari() {
     return *kendi_;
 }
 
-void TIzgara::BaslikYuksekligi(int piksel) { baslik_->setFixedHeight(piksel); }
+void TIzgara::BaslikYuksekligi(int piksel) {
+    baslik_->setFixedHeight(piksel);
+}
 
 void TIzgara::SatirYuksekligi(int piksel) {
     tablo_->verticalHeader()->setMinimumSectionSize(std::min(piksel, 20));
     tablo_->verticalHeader()->setDefaultSectionSize(piksel);
 }
 
-int TIzgara::SatirYuksekligi() const { return tablo_->verticalHeader()->defaultSectionSize(); }
+int TIzgara::SatirYuksekligi() const {
+    return tablo_->verticalHeader()->defaultSectionSize();
+}
 
 void TIzgara::RenkleriAyarla(const QColor& cift, const QColor& tek, const QColor& secili) {
     QPalette p = tablo_->palette();
@@ -127,7 +139,9 @@ void TIzgara::RenkleriAyarla(const QColor& cift, const QColor& tek, const QColor
     tablo_->setPalette(p);
 }
 
-void TIzgara::BasliklarGorunur(bool gorunur) { baslik_->setVisible(gorunur); }
+void TIzgara::BasliklarGorunur(bool gorunur) {
+    baslik_->setVisible(gorunur);
+}
 
 void TIzgara::SiralamaAcik(bool acik) {
     tablo_->setSortingEnabled(acik);
@@ -135,8 +149,12 @@ void TIzgara::SiralamaAcik(bool acik) {
         suzgec_->sort(-1);
 }
 
-void TIzgara::SuzgecDugmeleriAcik(bool acik) { baslik_->SuzgecDugmeleriAcik(acik); }
-void TIzgara::AltBilgiGorunur(bool gorunur) { alt_->setVisible(gorunur); }
+void TIzgara::SuzgecDugmeleriAcik(bool acik) {
+    baslik_->SuzgecDugmeleriAcik(acik);
+}
+void TIzgara::AltBilgiGorunur(bool gorunur) {
+    alt_->setVisible(gorunur);
+}
 
 void TIzgara::SutunGorunur(int sutun, bool gorunur) {
     model_->Sutun(sutun).gorunur = gorunur;
@@ -144,7 +162,9 @@ void TIzgara::SutunGorunur(int sutun, bool gorunur) {
     alt_->update();
 }
 
-bool TIzgara::SutunGorunurMu(int sutun) const { return !tablo_->isColumnHidden(sutun); }
+bool TIzgara::SutunGorunurMu(int sutun) const {
+    return !tablo_->isColumnHidden(sutun);
+}
 
 QMenu* TIzgara::SutunSeciciOlustur(QWidget* ebeveyn) {
     auto* menu = new QMenu(QStringLiteral("Sütun Seçici"), ebeveyn);
@@ -162,10 +182,16 @@ QMenu* TIzgara::SutunSeciciOlustur(QWidget* ebeveyn) {
     return menu;
 }
 
-void TIzgara::IcerigeSigdir() { tablo_->resizeColumnsToContents(); }
+void TIzgara::IcerigeSigdir() {
+    tablo_->resizeColumnsToContents();
+}
 
-void TIzgara::SuzgecAyarla(int sutun, const QString& deger) { suzgec_->SuzgecAyarla(sutun, deger); }
-void TIzgara::SuzgeciTemizle() { suzgec_->SuzgeciTemizle(); }
+void TIzgara::SuzgecAyarla(int sutun, const QString& deger) {
+    suzgec_->SuzgecAyarla(sutun, deger);
+}
+void TIzgara::SuzgeciTemizle() {
+    suzgec_->SuzgeciTemizle();
+}
 
 QStringList TIzgara::SuzgecDegerleri(int sutun) const {
     QSet<QString> gorulen;
@@ -217,7 +243,9 @@ void TIzgara::AltBilgiyiGuncelle() {
     alt_->MetinleriAta(std::move(metinler));
 }
 
-QString TIzgara::AltBilgiMetni(int sutun) const { return alt_->Metin(sutun); }
+QString TIzgara::AltBilgiMetni(int sutun) const {
+    return alt_->Metin(sutun);
+}
 
 int TIzgara::OdakSatir() const {
     const auto i = tablo_->currentIndex();
@@ -251,7 +279,11 @@ TAktarimTablosu TIzgara::AktarimTablosu() const {
     return t;
 }
 
-QTableView* TIzgara::Tablo() const { return tablo_; }
-QHeaderView* TIzgara::Baslik() const { return baslik_; }
+QTableView* TIzgara::Tablo() const {
+    return tablo_;
+}
+QHeaderView* TIzgara::Baslik() const {
+    return baslik_;
+}
 
 } // namespace rvz

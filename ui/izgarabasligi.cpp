@@ -35,9 +35,10 @@ void TIzgaraBasligi::paintSection(QPainter* ressam, const QRect& alan, int bolum
     ressam->setRenderHint(QPainter::Antialiasing);
     ressam->setPen(QPen(etkin ? QColor(30, 120, 200) : QColor(120, 120, 120), 1));
     ressam->setBrush(etkin ? QColor(30, 120, 200) : QColor(250, 250, 250));
-    const QPolygonF huni({QPointF(d.left(), d.top() + 1), QPointF(d.right(), d.top() + 1),
-                          QPointF(d.center().x() + 1.5, d.center().y() + 1), QPointF(d.center().x() + 1.5, d.bottom()),
-                          QPointF(d.center().x() - 1.5, d.bottom() - 2), QPointF(d.center().x() - 1.5, d.center().y() + 1)});
+    const QPolygonF huni(
+        {QPointF(d.left(), d.top() + 1), QPointF(d.right(), d.top() + 1),
+         QPointF(d.center().x() + 1.5, d.center().y() + 1), QPointF(d.center().x() + 1.5, d.bottom()),
+         QPointF(d.center().x() - 1.5, d.bottom() - 2), QPointF(d.center().x() - 1.5, d.center().y() + 1)});
     ressam->drawPolygon(huni);
     ressam->restore();
 }
@@ -46,7 +47,8 @@ void TIzgaraBasligi::mousePressEvent(QMouseEvent* olay) {
     const int bolum = logicalIndexAt(olay->position().toPoint());
     if (dugmeler_ && bolum >= 0 && olay->button() == Qt::LeftButton) {
         const QRect alan(sectionViewportPosition(bolum), 0, sectionSize(bolum), height());
-        if (alan.width() >= 30 && DugmeAlani(alan).adjusted(-2, -2, 2, 2).contains(olay->position().toPoint())) {
+        if (alan.width() >= 30 &&
+            DugmeAlani(alan).adjusted(-2, -2, 2, 2).contains(olay->position().toPoint())) {
             dugmeBasili_ = true;
             emit SuzgecIstendi(bolum, olay->globalPosition().toPoint());
             return;

@@ -41,7 +41,8 @@ void TIzgaraModeli::VeriSetiBagla(TVeriSeti* veri) {
 }
 
 int TIzgaraModeli::AlanNo(int sutun) const {
-    return sutun >= 0 && sutun < static_cast<int>(alanlar_.size()) ? alanlar_[static_cast<std::size_t>(sutun)] : -1;
+    return sutun >= 0 && sutun < static_cast<int>(alanlar_.size()) ? alanlar_[static_cast<std::size_t>(sutun)]
+                                                                   : -1;
 }
 
 void TIzgaraModeli::AlanlariBul() {
@@ -90,16 +91,21 @@ QVariant TIzgaraModeli::Simge(const TIzgaraSutunu& s, int satir, int alan) const
         const auto simge = DurumSimgesi(deger);
         return simge.isNull() ? QVariant() : QVariant(simge);
     }
-    case SutunCinsi::ResimSimgesi: return deger == 1 ? QVariant(ResimVarSimgesi()) : QVariant();
-    case SutunCinsi::YeniSimgesi: return YeniSimgesi(deger == 1);
-    case SutunCinsi::KampanyaSimgesi: return KampanyaSimgesi(deger == 1);
+    case SutunCinsi::ResimSimgesi:
+        return deger == 1 ? QVariant(ResimVarSimgesi()) : QVariant();
+    case SutunCinsi::YeniSimgesi:
+        return YeniSimgesi(deger == 1);
+    case SutunCinsi::KampanyaSimgesi:
+        return KampanyaSimgesi(deger == 1);
     case SutunCinsi::Resim: {
         auto it = resimler_.find(satir);
         if (it == resimler_.end())
-            it = resimler_.insert(satir, QPixmap::fromImage(QImage::fromData(veri_->Deger(satir, alan).toByteArray())));
+            it = resimler_.insert(
+                satir, QPixmap::fromImage(QImage::fromData(veri_->Deger(satir, alan).toByteArray())));
         return it->isNull() ? QVariant() : QVariant(*it);
     }
-    default: return {};
+    default:
+        return {};
     }
 }
 
@@ -109,12 +115,15 @@ QVariant TIzgaraModeli::data(const QModelIndex& indeks, int rol) const {
     const auto& s = sutunlar_[static_cast<std::size_t>(indeks.column())];
     const int alan = AlanNo(indeks.column());
     const int satir = indeks.row();
-    const bool simgeli = s.cins != SutunCinsi::Metin && s.cins != SutunCinsi::Sayi && s.cins != SutunCinsi::Cizim;
+    const bool simgeli =
+        s.cins != SutunCinsi::Metin && s.cins != SutunCinsi::Sayi && s.cins != SutunCinsi::Cizim;
     switch (rol) {
     case Qt::DisplayRole:
         return alan < 0 || simgeli ? QVariant() : QVariant(veri_->GosterimMetni(satir, alan));
-    case HamDegerRolu: return alan < 0 ? QVariant() : veri_->Deger(satir, alan);
-    case Qt::DecorationRole: return simgeli ? Simge(s, satir, alan) : QVariant();
+    case HamDegerRolu:
+        return alan < 0 ? QVariant() : veri_->Deger(satir, alan);
+    case Qt::DecorationRole:
+        return simgeli ? Simge(s, satir, alan) : QVariant();
     case Qt::CheckStateRole:
         if (s.cins != SutunCinsi::OnayKutusu)
             return {};
@@ -133,7 +142,8 @@ QVariant TIzgaraModeli::data(const QModelIndex& indeks, int rol) const {
         return static_cast<int>((s.cins == SutunCinsi::Sayi || sayisal ? Qt::AlignRight : Qt::AlignLeft) |
                                 Qt::AlignVCenter);
     }
-    default: return {};
+    default:
+        return {};
     }
 }
 
@@ -142,18 +152,23 @@ QVariant TIzgaraModeli::AktarimDegeri(int satir, int sutun) const {
     if (!veri_ || alan < 0 || veri_->BosMu(satir, alan))
         return {};
     switch (sutunlar_[static_cast<std::size_t>(sutun)].cins) {
-    case SutunCinsi::DurumSimgesi: return DurumAdi(static_cast<int>(veri_->SayiDegeri(satir, alan)));
+    case SutunCinsi::DurumSimgesi:
+        return DurumAdi(static_cast<int>(veri_->SayiDegeri(satir, alan)));
     case SutunCinsi::Resim:
-    case SutunCinsi::Cizim: return {};
-    default: break;
+    case SutunCinsi::Cizim:
+        return {};
+    default:
+        break;
     }
     switch (veri_->AlanTuru(alan)) {
     case SutunTuru::Integer:
     case SutunTuru::Int64:
     case SutunTuru::Double:
     case SutunTuru::Currency:
-    case SutunTuru::Bcd: return veri_->SayiDegeri(satir, alan);
-    default: return veri_->GosterimMetni(satir, alan);
+    case SutunTuru::Bcd:
+        return veri_->SayiDegeri(satir, alan);
+    default:
+        return veri_->GosterimMetni(satir, alan);
     }
 }
 

@@ -6,8 +6,10 @@ namespace rvz {
 
 QString OzetMetni(const TVeriSeti& veri, int alan, OzetCinsi cins, const std::vector<int>& satirlar) {
     switch (cins) {
-    case OzetCinsi::Yok: return {};
-    case OzetCinsi::Adet: return BicimliSayi(static_cast<double>(satirlar.size()), QStringLiteral("#,##0"));
+    case OzetCinsi::Yok:
+        return {};
+    case OzetCinsi::Adet:
+        return BicimliSayi(static_cast<double>(satirlar.size()), QStringLiteral("#,##0"));
     case OzetCinsi::Toplam: {
         if (alan < 0)
             return {};
@@ -16,7 +18,8 @@ QString OzetMetni(const TVeriSeti& veri, int alan, OzetCinsi cins, const std::ve
             toplam += veri.SayiDegeri(satir, alan);
         QString bicim = veri.GosterimBicimi(alan);
         if (bicim.isEmpty())
-            bicim = HucreBicimiVer(veri.AlanTuru(alan)) == HucreBicimi::Tamsayi ? QStringLiteral("#,##0") : kSayiBicimi;
+            bicim = HucreBicimiVer(veri.AlanTuru(alan)) == HucreBicimi::Tamsayi ? QStringLiteral("#,##0")
+                                                                                : kSayiBicimi;
         return BicimliSayi(toplam, bicim);
     }
     }

@@ -15,11 +15,11 @@ QString BicimliSayi(double deger, const QString& bicim) {
     const auto nokta = bicim.indexOf(QLatin1Char('.'));
     int ondalik = 0;
     if (nokta >= 0)
-        for (auto i = nokta + 1; i < bicim.size() && (bicim[i] == QLatin1Char('0') || bicim[i] == QLatin1Char('#'));
-             ++i)
+        for (auto i = nokta + 1;
+             i < bicim.size() && (bicim[i] == QLatin1Char('0') || bicim[i] == QLatin1Char('#')); ++i)
             ++ondalik;
     yerel.setNumberOptions(bicim.contains(QLatin1Char(',')) ? QLocale::DefaultNumberOptions
-                                                             : QLocale::OmitGroupSeparator);
+                                                            : QLocale::OmitGroupSeparator);
     // Never "-0,00" for a value that rounds to zero.
     if (std::abs(deger) < 0.5 * std::pow(10.0, -ondalik))
         deger = 0;

@@ -6,8 +6,8 @@
 namespace rvz {
 
 struct TSonuc {
-    int sayi = 0;    // 0 when the caption has no "=" or its count is not a whole number
-    QString baslik;  // after the first "=" (at most 100 characters), else the whole caption
+    int sayi = 0;   // 0 when the caption has no "=" or its count is not a whole number
+    QString baslik; // after the first "=" (at most 100 characters), else the whole caption
 };
 
 TSonuc SekmeBasligiCoz(const QString& baslik);

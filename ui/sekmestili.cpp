@@ -8,7 +8,9 @@
 namespace rvz {
 
 namespace {
-QString Rozet(int sayi) { return QStringLiteral("(%1)").arg(sayi); }
+QString Rozet(int sayi) {
+    return QStringLiteral("(%1)").arg(sayi);
+}
 } // namespace
 
 void TSekmeStili::drawControl(ControlElement eleman, const QStyleOption* secenek, QPainter* ressam,

@@ -66,13 +66,20 @@ void SonukNokta(QPainter& p) {
 
 QString DurumAdi(int durum) {
     switch (durum) {
-    case 0: return QStringLiteral("Yok");
-    case 1: return QStringLiteral("Var");
-    case 2: return QStringLiteral("Telefon Açınız");
-    case 3: return QStringLiteral("Yolda");
-    case 4: return QStringLiteral("Özel Sipariş");
-    case 5: return QStringLiteral("Tedarik Sürecinde");
-    default: return {};
+    case 0:
+        return QStringLiteral("Yok");
+    case 1:
+        return QStringLiteral("Var");
+    case 2:
+        return QStringLiteral("Telefon Açınız");
+    case 3:
+        return QStringLiteral("Yolda");
+    case 4:
+        return QStringLiteral("Özel Sipariş");
+    case 5:
+        return QStringLiteral("Tedarik Sürecinde");
+    default:
+        return {};
     }
 }
 
@@ -110,7 +117,8 @@ QPixmap DurumSimgesi(int durum) {
         return Ciz(anahtar, [](QPainter& p) {
             p.setPen(QPen(QColor(91, 44, 111), 1));
             p.setBrush(QColor(142, 68, 173));
-            p.drawPolygon(QPolygonF({QPointF(10, 0.8), QPointF(19.2, 10), QPointF(10, 19.2), QPointF(0.8, 10)}));
+            p.drawPolygon(
+                QPolygonF({QPointF(10, 0.8), QPointF(19.2, 10), QPointF(10, 19.2), QPointF(0.8, 10)}));
             Yazi(p, QRectF(0, 0, kSimgeBoyu, kSimgeBoyu), QString(QChar(0x2605)), 10);
         });
     case 5: // teal, a clock
@@ -120,7 +128,8 @@ QPixmap DurumSimgesi(int durum) {
             p.drawLine(QPointF(10, 10), QPointF(10, 5.5));
             p.drawLine(QPointF(10, 10), QPointF(13.5, 11.5));
         });
-    default: return {};
+    default:
+        return {};
     }
 }
 
@@ -140,13 +149,15 @@ QPixmap ResimVarSimgesi() {
 QPixmap YeniSimgesi(bool yeni) {
     if (!yeni)
         return Ciz(QStringLiteral("yeni0"), SonukNokta);
-    return Ciz(QStringLiteral("yeni1"), [](QPainter& p) { Bayrak(p, QColor(39, 174, 96), QStringLiteral("YENİ")); });
+    return Ciz(QStringLiteral("yeni1"),
+               [](QPainter& p) { Bayrak(p, QColor(39, 174, 96), QStringLiteral("YENİ")); });
 }
 
 QPixmap KampanyaSimgesi(bool kampanyali) {
     if (!kampanyali)
         return Ciz(QStringLiteral("kamp0"), SonukNokta);
-    return Ciz(QStringLiteral("kamp1"), [](QPainter& p) { Bayrak(p, QColor(214, 48, 49), QStringLiteral("%")); });
+    return Ciz(QStringLiteral("kamp1"),
+               [](QPainter& p) { Bayrak(p, QColor(214, 48, 49), QStringLiteral("%")); });
 }
 
 } // namespace rvz

@@ -13,8 +13,12 @@ namespace rvz {
 
 namespace {
 
-bool TamsayiTuru(SutunTuru t) { return HucreBicimiVer(t) == HucreBicimi::Tamsayi; }
-bool OndalikTuru(SutunTuru t) { return HucreBicimiVer(t) == HucreBicimi::Ondalik; }
+bool TamsayiTuru(SutunTuru t) {
+    return HucreBicimiVer(t) == HucreBicimi::Tamsayi;
+}
+bool OndalikTuru(SutunTuru t) {
+    return HucreBicimiVer(t) == HucreBicimi::Ondalik;
+}
 
 // A reader's cell in the dataset's own form.
 Hucre OkuyucuHucresi(const TDBXReader& r, int i) {
@@ -22,16 +26,21 @@ Hucre OkuyucuHucresi(const TDBXReader& r, int i) {
         return std::monostate{};
     switch (r.ColumnType(i)) {
     case SutunTuru::Integer:
-    case SutunTuru::Int64: return r.GetInt64(i);
-    case SutunTuru::Boolean: return std::int64_t{r.GetBoolean(i) ? 1 : 0};
+    case SutunTuru::Int64:
+        return r.GetInt64(i);
+    case SutunTuru::Boolean:
+        return std::int64_t{r.GetBoolean(i) ? 1 : 0};
     case SutunTuru::Double:
     case SutunTuru::Currency:
     case SutunTuru::Bcd:
     case SutunTuru::Date:
-    case SutunTuru::DateTime: return r.GetDouble(i);
+    case SutunTuru::DateTime:
+        return r.GetDouble(i);
     case SutunTuru::WideText:
-    case SutunTuru::AnsiText: return r.GetWideString(i);
-    case SutunTuru::Bytes: return r.GetBytes(i);
+    case SutunTuru::AnsiText:
+        return r.GetWideString(i);
+    case SutunTuru::Bytes:
+        return r.GetBytes(i);
     }
     return std::monostate{};
 }
@@ -58,15 +67,16 @@ void TVeriSeti::KolonaEkle(Kolon& k, const Hucre& h) {
     const bool bos = std::holds_alternative<std::monostate>(h);
     k.bos.push_back(bos);
     if (TamsayiTuru(k.tur)) {
-        k.tam.push_back(bos ? 0
-                            : std::holds_alternative<std::int64_t>(h)
-                                  ? std::get<std::int64_t>(h)
-                                  : static_cast<std::int64_t>(std::holds_alternative<double>(h) ? std::get<double>(h)
-                                                                                                : 0));
+        k.tam.push_back(
+            bos ? 0
+            : std::holds_alternative<std::int64_t>(h)
+                ? std::get<std::int64_t>(h)
+                : static_cast<std::int64_t>(std::holds_alternative<double>(h) ? std::get<double>(h) : 0));
     } else if (OndalikTuru(k.tur)) {
-        k.ondalik.push_back(std::holds_alternative<double>(h)         ? std::get<double>(h)
-                            : std::holds_alternative<std::int64_t>(h) ? static_cast<double>(std::get<std::int64_t>(h))
-                                                                      : 0.0);
+        k.ondalik.push_back(std::holds_alternative<double>(h) ? std::get<double>(h)
+                            : std::holds_alternative<std::int64_t>(h)
+                                ? static_cast<double>(std::get<std::int64_t>(h))
+                                : 0.0);
     } else {
         if (std::holds_alternative<std::string>(h))
             k.metin += std::get<std::string>(h);
@@ -76,7 +86,9 @@ void TVeriSeti::KolonaEkle(Kolon& k, const Hucre& h) {
     }
 }
 
-void TVeriSeti::KolonaNullEkle(Kolon& k) { KolonaEkle(k, std::monostate{}); }
+void TVeriSeti::KolonaNullEkle(Kolon& k) {
+    KolonaEkle(k, std::monostate{});
+}
 
 void TVeriSeti::OkuyucudanDoldur(TDBXReader& okuyucu) {
     DegisecekBildir();
@@ -188,7 +200,9 @@ std::string_view TVeriSeti::Metin(const Kolon& k, int satir) const {
     return std::string_view(k.metin).substr(bas, k.sonlar[Sira(satir)] - bas);
 }
 
-bool TVeriSeti::BosMu(int satir, int sutun) const { return KolonAl(satir, sutun).bos[Sira(satir)]; }
+bool TVeriSeti::BosMu(int satir, int sutun) const {
+    return KolonAl(satir, sutun).bos[Sira(satir)];
+}
 
 QVariant TVeriSeti::Deger(int satir, int sutun) const {
     const auto& k = KolonAl(satir, sutun);
@@ -196,13 +210,18 @@ QVariant TVeriSeti::Deger(int satir, int sutun) const {
         return {};
     switch (k.tur) {
     case SutunTuru::Integer:
-    case SutunTuru::Int64: return QVariant::fromValue(static_cast<qlonglong>(k.tam[Sira(satir)]));
-    case SutunTuru::Boolean: return k.tam[Sira(satir)] != 0;
+    case SutunTuru::Int64:
+        return QVariant::fromValue(static_cast<qlonglong>(k.tam[Sira(satir)]));
+    case SutunTuru::Boolean:
+        return k.tam[Sira(satir)] != 0;
     case SutunTuru::Double:
     case SutunTuru::Currency:
-    case SutunTuru::Bcd: return k.ondalik[Sira(satir)];
-    case SutunTuru::Date: return OleTarihiCoz(k.ondalik[Sira(satir)]).date();
-    case SutunTuru::DateTime: return OleTarihiCoz(k.ondalik[Sira(satir)]);
+    case SutunTuru::Bcd:
+        return k.ondalik[Sira(satir)];
+    case SutunTuru::Date:
+        return OleTarihiCoz(k.ondalik[Sira(satir)]).date();
+    case SutunTuru::DateTime:
+        return OleTarihiCoz(k.ondalik[Sira(satir)]);
     case SutunTuru::WideText:
     case SutunTuru::AnsiText: {
         const auto m = Metin(k, satir);
@@ -237,19 +256,24 @@ QString TVeriSeti::GosterimMetni(int satir, int sutun) const {
     case SutunTuru::Int64:
         return k.bicim.isEmpty() ? QString::number(k.tam[Sira(satir)])
                                  : BicimliSayi(static_cast<double>(k.tam[Sira(satir)]), k.bicim);
-    case SutunTuru::Boolean: return k.tam[Sira(satir)] != 0 ? QStringLiteral("True") : QStringLiteral("False");
+    case SutunTuru::Boolean:
+        return k.tam[Sira(satir)] != 0 ? QStringLiteral("True") : QStringLiteral("False");
     case SutunTuru::Double:
     case SutunTuru::Currency:
-    case SutunTuru::Bcd: return BicimliSayi(k.ondalik[Sira(satir)], k.bicim);
-    case SutunTuru::Date: return yerel.toString(OleTarihiCoz(k.ondalik[Sira(satir)]).date(), QLocale::ShortFormat);
+    case SutunTuru::Bcd:
+        return BicimliSayi(k.ondalik[Sira(satir)], k.bicim);
+    case SutunTuru::Date:
+        return yerel.toString(OleTarihiCoz(k.ondalik[Sira(satir)]).date(), QLocale::ShortFormat);
     case SutunTuru::DateTime: {
         const auto an = OleTarihiCoz(k.ondalik[Sira(satir)]);
         return an.time() == QTime(0, 0) ? yerel.toString(an.date(), QLocale::ShortFormat)
                                         : yerel.toString(an, QLocale::ShortFormat);
     }
     case SutunTuru::WideText:
-    case SutunTuru::AnsiText: return Deger(satir, sutun).toString();
-    case SutunTuru::Bytes: return QStringLiteral("(BLOB)");
+    case SutunTuru::AnsiText:
+        return Deger(satir, sutun).toString();
+    case SutunTuru::Bytes:
+        return QStringLiteral("(BLOB)");
     }
     return {};
 }
@@ -344,9 +368,9 @@ void TVeriSeti::HucreYaz(Kolon& k, int satir, const QVariant& deger) {
     } else if (OndalikTuru(k.tur)) {
         k.ondalik[Sira(satir)] = bos ? 0 : deger.toDouble();
     } else {
-        k.degisen[satir] = bos                                          ? std::string()
+        k.degisen[satir] = bos                                       ? std::string()
                            : deger.typeId() == QMetaType::QByteArray ? deger.toByteArray().toStdString()
-                                                                        : deger.toString().toStdString();
+                                                                     : deger.toString().toStdString();
     }
 }
 
@@ -405,7 +429,9 @@ void TVeriSeti::DinleyiciEkle(TVeriSetiDinleyici* d) {
         dinleyiciler_.push_back(d);
 }
 
-void TVeriSeti::DinleyiciCikar(TVeriSetiDinleyici* d) { std::erase(dinleyiciler_, d); }
+void TVeriSeti::DinleyiciCikar(TVeriSetiDinleyici* d) {
+    std::erase(dinleyiciler_, d);
+}
 
 std::size_t TVeriSeti::HucreBellegi() const {
     std::size_t toplam = 0;

@@ -57,7 +57,7 @@ public:
 
     // Cells by row and column.
     bool BosMu(int satir, int sutun) const;
-    QVariant Deger(int satir, int sutun) const; // typed; null cells give an invalid QVariant
+    QVariant Deger(int satir, int sutun) const;    // typed; null cells give an invalid QVariant
     double SayiDegeri(int satir, int sutun) const; // 0 for null and text
     QString GosterimMetni(int satir, int sutun) const;
 
@@ -100,10 +100,10 @@ private:
         std::string ad;
         SutunTuru tur = SutunTuru::WideText;
         QString bicim;
-        std::vector<std::int64_t> tam;     // Integer, Int64, Boolean
-        std::vector<double> ondalik;       // Double, Currency, Bcd, Date, DateTime
-        std::string metin;                 // texts and bytes, one after the other
-        std::vector<std::uint32_t> sonlar; // end of each row's text inside `metin`
+        std::vector<std::int64_t> tam;                // Integer, Int64, Boolean
+        std::vector<double> ondalik;                  // Double, Currency, Bcd, Date, DateTime
+        std::string metin;                            // texts and bytes, one after the other
+        std::vector<std::uint32_t> sonlar;            // end of each row's text inside `metin`
         std::unordered_map<int, std::string> degisen; // texts edited after the fill
         std::vector<bool> bos;
     };

@@ -12,7 +12,9 @@ void SayiBicimiVer(TVeriSeti& veri) {
             veri.GosterimBicimiAta(i, kSayiBicimi);
 }
 
-bool DoluMu(const TVeriSeti& veri) { return veri.Acik() && veri.RecordCount() > 0; }
+bool DoluMu(const TVeriSeti& veri) {
+    return veri.Acik() && veri.RecordCount() > 0;
+}
 
 bool SeciliSatirVarMi(TVeriSeti& veri) {
     if (!DoluMu(veri))

@@ -48,8 +48,9 @@ private slots:
     void paketSutunlariVeSatirlariDegistirir() {
         TVeriSeti v;
         v.PaketAta(Paket({{"A", SutunTuru::Integer}, {"B", SutunTuru::WideText}}, {{1, "bir"}, {2, "iki"}}));
-        v.PaketAta(Paket({{"ADI", SutunTuru::WideText}, {"FIYAT", SutunTuru::Double}, {"NOT", SutunTuru::WideText}},
-                         {{"Çelik Balata", 12.5, std::monostate{}}}));
+        v.PaketAta(
+            Paket({{"ADI", SutunTuru::WideText}, {"FIYAT", SutunTuru::Double}, {"NOT", SutunTuru::WideText}},
+                  {{"Çelik Balata", 12.5, std::monostate{}}}));
         QCOMPARE(v.FieldCount(), 3);
         QCOMPARE(v.RecordCount(), 1);
         QCOMPARE(v.AlanNo("A"), -1);
@@ -62,9 +63,13 @@ private slots:
     }
 
     void okuyucudanSatirSatirOkur() {
-        auto tablo = Paket({{"NO", SutunTuru::Int64}, {"AD", SutunTuru::AnsiText}, {"VAR", SutunTuru::Boolean},
-                            {"TARIH", SutunTuru::Date}, {"RESIM", SutunTuru::Bytes}},
-                           {{std::int64_t{5000000000}, "ilk", std::int64_t{1}, OleTarih(2024, 2, 29), std::string("\x01\x02", 2)},
+        auto tablo = Paket({{"NO", SutunTuru::Int64},
+                            {"AD", SutunTuru::AnsiText},
+                            {"VAR", SutunTuru::Boolean},
+                            {"TARIH", SutunTuru::Date},
+                            {"RESIM", SutunTuru::Bytes}},
+                           {{std::int64_t{5000000000}, "ilk", std::int64_t{1}, OleTarih(2024, 2, 29),
+                             std::string("\x01\x02", 2)},
                             {std::int64_t{7}, "son", std::int64_t{0}, std::monostate{}, std::monostate{}}});
         TDBXReader okuyucu(tablo);
         TVeriSeti v;
