@@ -36,14 +36,15 @@ void TAltBilgi::paintEvent(QPaintEvent*) {
     // Sections are placed relative to the header's viewport, which sits under the table's frame.
     const int kayma =
         baslik_->viewport()->mapTo(window(), QPoint(0, 0)).x() - mapTo(window(), QPoint(0, 0)).x();
-    p.setPen(palette().color(QPalette::ButtonText));
     for (auto it = metinler_.cbegin(); it != metinler_.cend(); ++it) {
         const int sutun = it.key();
         if (it.value().isEmpty() || sutun >= baslik_->count() || baslik_->isSectionHidden(sutun))
             continue;
         const QRect alan(kayma + baslik_->sectionViewportPosition(sutun), 0, baslik_->sectionSize(sutun),
                          height());
+        p.setPen(palette().color(QPalette::Mid));
         p.drawRect(alan.adjusted(1, 3, -2, -3));
+        p.setPen(palette().color(QPalette::ButtonText));
         p.drawText(alan.adjusted(6, 0, -6, 0), Qt::AlignRight | Qt::AlignVCenter, it.value());
     }
 }

@@ -36,7 +36,10 @@ void TSekmeStili::drawControl(ControlElement eleman, const QStyleOption* secenek
     ressam->drawText(metinAlani.adjusted(0, 5, 0, -5), Qt::AlignCenter | Qt::TextWordWrap, sonuc.baslik);
     if (sonuc.sayi > 0) {
         ressam->setPen(kRozetRengi);
-        ressam->drawText(metinAlani.adjusted(2, -3, -2, 3), Qt::AlignTop | Qt::AlignRight, Rozet(sonuc.sayi));
+        // 3 pixels taller at the top, but never above the tab, where it would be cut off.
+        QRect rozet = metinAlani.adjusted(2, -3, -2, 3);
+        rozet.setTop(std::max(rozet.top(), sekme->rect.top()));
+        ressam->drawText(rozet, Qt::AlignTop | Qt::AlignRight, Rozet(sonuc.sayi));
     }
     ressam->restore();
 }
@@ -54,8 +57,10 @@ QSize TSekmeStili::sizeFromContents(ContentsType tur, const QStyleOption* secene
         icerik.rwidth() += 2 * olcu.horizontalAdvance(Rozet(sonuc.sayi)) + 8;
     if (!sekme->icon.isNull())
         icerik.rwidth() += (sekme->iconSize.isValid() ? sekme->iconSize.width() : 16) + 6;
+    icerik.rwidth() += 16;
     QSize boy = QProxyStyle::sizeFromContents(tur, secenek, icerik, pencere);
-    boy.rheight() = std::max(boy.height(), olcu.height() + 16);
+    // Tall enough for the badge above the title's line.
+    boy.rheight() = std::max(boy.height(), 2 * olcu.height() + 10);
     return boy;
 }
 
