@@ -32,9 +32,9 @@ std::span<const Alan<TSonucBilgisi>> TSonucBilgisi::Alanlar() {
 std::span<const Alan<TSiparisDipAyrinti>> TSiparisDipAyrinti::Alanlar() {
     using T = TSiparisDipAyrinti;
     static const Alan<T> alanlar[] = {
-        {"FSizinMesaj", &T::SizinMesaj},   {"FDurumu", &T::Durumu},           {"FVeren", &T::Veren},
-        {"FKargo", &T::Kargo},             {"FBizimMesaj", &T::BizimMesaj},   {"FTeslimCinsi", &T::TeslimCinsi},
-        {"FKargoCinsi", &T::KargoCinsi},   {"FSaticiNotu", &T::SaticiNotu},
+        {"FSizinMesaj", &T::SizinMesaj}, {"FDurumu", &T::Durumu},         {"FVeren", &T::Veren},
+        {"FKargo", &T::Kargo},           {"FBizimMesaj", &T::BizimMesaj}, {"FTeslimCinsi", &T::TeslimCinsi},
+        {"FKargoCinsi", &T::KargoCinsi}, {"FSaticiNotu", &T::SaticiNotu},
     };
     return alanlar;
 }
@@ -42,8 +42,12 @@ std::span<const Alan<TSiparisDipAyrinti>> TSiparisDipAyrinti::Alanlar() {
 std::span<const Alan<TTusSonuclari>> TTusSonuclari::Alanlar() {
     using T = TTusSonuclari;
     static const Alan<T> alanlar[] = {
-        {"FAlindi", &T::Alindi},         {"FOnaylandi", &T::Onaylandi},   {"FParcaliHazirlandi", &T::ParcaliHazirlandi},
-        {"FSevkEdildi", &T::SevkEdildi}, {"FHazirlandi", &T::Hazirlandi}, {"FGoruldu", &T::Goruldu},
+        {"FAlindi", &T::Alindi},
+        {"FOnaylandi", &T::Onaylandi},
+        {"FParcaliHazirlandi", &T::ParcaliHazirlandi},
+        {"FSevkEdildi", &T::SevkEdildi},
+        {"FHazirlandi", &T::Hazirlandi},
+        {"FGoruldu", &T::Goruldu},
     };
     return alanlar;
 }

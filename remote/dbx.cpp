@@ -5,7 +5,9 @@
 
 namespace rvz {
 
-void TStream::Seek(std::int64_t konum) { konum_ = std::clamp<std::int64_t>(konum, 0, Size()); }
+void TStream::Seek(std::int64_t konum) {
+    konum_ = std::clamp<std::int64_t>(konum, 0, Size());
+}
 
 std::int64_t TStream::Read(char* hedef, std::int64_t n) {
     const auto okunan = std::min(n, Size() - konum_);
@@ -30,8 +32,12 @@ bool TDBXReader::Next() {
     return true;
 }
 
-const std::string& TDBXReader::ColumnName(int i) const { return tablo_->sutunlar.at(static_cast<std::size_t>(i)).ad; }
-SutunTuru TDBXReader::ColumnType(int i) const { return tablo_->sutunlar.at(static_cast<std::size_t>(i)).tur; }
+const std::string& TDBXReader::ColumnName(int i) const {
+    return tablo_->sutunlar.at(static_cast<std::size_t>(i)).ad;
+}
+SutunTuru TDBXReader::ColumnType(int i) const {
+    return tablo_->sutunlar.at(static_cast<std::size_t>(i)).tur;
+}
 
 const Hucre& TDBXReader::Oku(int i, std::initializer_list<SutunTuru> turler) const {
     if (satir_ < 0 || satir_ >= static_cast<std::int64_t>(tablo_->satirlar.size()))
@@ -48,13 +54,12 @@ const Hucre& TDBXReader::Oku(int i, std::initializer_list<SutunTuru> turler) con
 bool TDBXReader::IsNull(int i) const {
     return std::holds_alternative<std::monostate>(
         Oku(i, {SutunTuru::Integer, SutunTuru::Int64, SutunTuru::Double, SutunTuru::Currency, SutunTuru::Bcd,
-                SutunTuru::Boolean, SutunTuru::Date, SutunTuru::DateTime, SutunTuru::WideText, SutunTuru::AnsiText,
-                SutunTuru::Bytes}));
+                SutunTuru::Boolean, SutunTuru::Date, SutunTuru::DateTime, SutunTuru::WideText,
+                SutunTuru::AnsiText, SutunTuru::Bytes}));
 }
 
 namespace {
-template <class T>
-T HucreAl(const Hucre& h) {
+template <class T> T HucreAl(const Hucre& h) {
     if (const auto* v = std::get_if<T>(&h))
         return *v;
     return T{};
@@ -68,15 +73,21 @@ std::int64_t TDBXReader::GetInt64(int i) const {
     return HucreAl<std::int64_t>(Oku(i, {SutunTuru::Integer, SutunTuru::Int64}));
 }
 double TDBXReader::GetDouble(int i) const {
-    return HucreAl<double>(Oku(i, {SutunTuru::Double, SutunTuru::Currency, SutunTuru::Bcd, SutunTuru::Date,
-                                   SutunTuru::DateTime}));
+    return HucreAl<double>(Oku(
+        i, {SutunTuru::Double, SutunTuru::Currency, SutunTuru::Bcd, SutunTuru::Date, SutunTuru::DateTime}));
 }
-bool TDBXReader::GetBoolean(int i) const { return HucreAl<std::int64_t>(Oku(i, {SutunTuru::Boolean})) != 0; }
+bool TDBXReader::GetBoolean(int i) const {
+    return HucreAl<std::int64_t>(Oku(i, {SutunTuru::Boolean})) != 0;
+}
 std::string TDBXReader::GetWideString(int i) const {
     return HucreAl<std::string>(Oku(i, {SutunTuru::WideText, SutunTuru::AnsiText}));
 }
-std::string TDBXReader::GetAnsiString(int i) const { return HucreAl<std::string>(Oku(i, {SutunTuru::AnsiText})); }
-std::string TDBXReader::GetBytes(int i) const { return HucreAl<std::string>(Oku(i, {SutunTuru::Bytes})); }
+std::string TDBXReader::GetAnsiString(int i) const {
+    return HucreAl<std::string>(Oku(i, {SutunTuru::AnsiText}));
+}
+std::string TDBXReader::GetBytes(int i) const {
+    return HucreAl<std::string>(Oku(i, {SutunTuru::Bytes}));
+}
 
 void TDBXValue::HamAta(rvz::Deger d) {
     okuyucu_.reset();
@@ -85,11 +96,21 @@ void TDBXValue::HamAta(rvz::Deger d) {
     deger_ = std::move(d);
 }
 
-void TDBXValue::SetNull() { HamAta({}); }
-void TDBXValue::SetInt32(std::int32_t v) { HamAta(rvz::Deger::Integer(v)); }
-void TDBXValue::SetDouble(double v) { HamAta(rvz::Deger::Double(v)); }
-void TDBXValue::SetBoolean(bool v) { HamAta(rvz::Deger::Boolean(v)); }
-void TDBXValue::SetWideString(const std::string& v) { HamAta(rvz::Deger::String(v)); }
+void TDBXValue::SetNull() {
+    HamAta({});
+}
+void TDBXValue::SetInt32(std::int32_t v) {
+    HamAta(rvz::Deger::Integer(v));
+}
+void TDBXValue::SetDouble(double v) {
+    HamAta(rvz::Deger::Double(v));
+}
+void TDBXValue::SetBoolean(bool v) {
+    HamAta(rvz::Deger::Boolean(v));
+}
+void TDBXValue::SetWideString(const std::string& v) {
+    HamAta(rvz::Deger::String(v));
+}
 void TDBXValue::SetJSONValue(std::unique_ptr<TJSONValue> v) {
     if (!v) {
         SetNull();
@@ -201,7 +222,9 @@ TDBXParameter& TDBXCommand::Parameter(int i) {
     return *parametreler_[static_cast<std::size_t>(i)];
 }
 
-void TDBXCommand::FreeOnExecute(std::unique_ptr<TKayit> nesne) { serbestBirakilacak_.push_back(std::move(nesne)); }
+void TDBXCommand::FreeOnExecute(std::unique_ptr<TKayit> nesne) {
+    serbestBirakilacak_.push_back(std::move(nesne));
+}
 
 void TDBXCommand::ExecuteUpdate() {
     const auto& uye = Uyesi();

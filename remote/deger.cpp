@@ -6,54 +6,82 @@ namespace rvz {
 
 std::string_view DegerTuruAdi(DegerTuru tur) {
     switch (tur) {
-    case DegerTuru::Null: return "null";
-    case DegerTuru::Integer: return "Integer";
-    case DegerTuru::Int64: return "Int64";
-    case DegerTuru::Double: return "Double";
-    case DegerTuru::Boolean: return "Boolean";
-    case DegerTuru::String: return "string";
-    case DegerTuru::VeriPaketi: return "OleVariant";
-    case DegerTuru::TabloOkuyucu: return "TDBXReader";
-    case DegerTuru::Akis: return "TStream";
-    case DegerTuru::JsonDizi: return "TJSONArray";
-    case DegerTuru::Kayit: return "record";
-    case DegerTuru::Callback: return "TDBXCallback";
+    case DegerTuru::Null:
+        return "null";
+    case DegerTuru::Integer:
+        return "Integer";
+    case DegerTuru::Int64:
+        return "Int64";
+    case DegerTuru::Double:
+        return "Double";
+    case DegerTuru::Boolean:
+        return "Boolean";
+    case DegerTuru::String:
+        return "string";
+    case DegerTuru::VeriPaketi:
+        return "OleVariant";
+    case DegerTuru::TabloOkuyucu:
+        return "TDBXReader";
+    case DegerTuru::Akis:
+        return "TStream";
+    case DegerTuru::JsonDizi:
+        return "TJSONArray";
+    case DegerTuru::Kayit:
+        return "record";
+    case DegerTuru::Callback:
+        return "TDBXCallback";
     }
     return "?";
 }
 
 std::string_view SutunTuruAdi(SutunTuru tur) {
     switch (tur) {
-    case SutunTuru::Integer: return "integer";
-    case SutunTuru::Int64: return "int64";
-    case SutunTuru::Double: return "double";
-    case SutunTuru::Currency: return "currency";
-    case SutunTuru::Bcd: return "decimal";
-    case SutunTuru::Boolean: return "boolean";
-    case SutunTuru::Date: return "date";
-    case SutunTuru::DateTime: return "datetime";
-    case SutunTuru::WideText: return "widetext";
-    case SutunTuru::AnsiText: return "ansitext";
-    case SutunTuru::Bytes: return "bytes";
+    case SutunTuru::Integer:
+        return "integer";
+    case SutunTuru::Int64:
+        return "int64";
+    case SutunTuru::Double:
+        return "double";
+    case SutunTuru::Currency:
+        return "currency";
+    case SutunTuru::Bcd:
+        return "decimal";
+    case SutunTuru::Boolean:
+        return "boolean";
+    case SutunTuru::Date:
+        return "date";
+    case SutunTuru::DateTime:
+        return "datetime";
+    case SutunTuru::WideText:
+        return "widetext";
+    case SutunTuru::AnsiText:
+        return "ansitext";
+    case SutunTuru::Bytes:
+        return "bytes";
     }
     return "?";
 }
 
-bool SutunTuruGecerli(std::uint8_t tur) { return tur >= 1 && tur <= 11; }
+bool SutunTuruGecerli(std::uint8_t tur) {
+    return tur >= 1 && tur <= 11;
+}
 
 HucreBicimi HucreBicimiVer(SutunTuru tur) {
     switch (tur) {
     case SutunTuru::Integer:
     case SutunTuru::Int64:
-    case SutunTuru::Boolean: return HucreBicimi::Tamsayi;
+    case SutunTuru::Boolean:
+        return HucreBicimi::Tamsayi;
     case SutunTuru::Double:
     case SutunTuru::Currency:
     case SutunTuru::Bcd:
     case SutunTuru::Date:
-    case SutunTuru::DateTime: return HucreBicimi::Ondalik;
+    case SutunTuru::DateTime:
+        return HucreBicimi::Ondalik;
     case SutunTuru::WideText:
     case SutunTuru::AnsiText:
-    case SutunTuru::Bytes: return HucreBicimi::Metin;
+    case SutunTuru::Bytes:
+        return HucreBicimi::Metin;
     }
     return HucreBicimi::Metin;
 }
@@ -133,7 +161,8 @@ Deger Deger::Kayit(std::string json) {
 
 double OleTarih(int yil, int ay, int gun, int saat, int dakika, int saniye) {
     using namespace std::chrono;
-    const auto gunler = sys_days{year{yil} / month{static_cast<unsigned>(ay)} / day{static_cast<unsigned>(gun)}};
+    const auto gunler =
+        sys_days{year{yil} / month{static_cast<unsigned>(ay)} / day{static_cast<unsigned>(gun)}};
     const auto taban = sys_days{year{1899} / December / day{30}};
     return static_cast<double>((gunler - taban).count()) + (saat * 3600 + dakika * 60 + saniye) / 86400.0;
 }

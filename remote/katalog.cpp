@@ -11,17 +11,30 @@ namespace {
 
 using T = DegerTuru;
 
-Parametre I(std::string_view ad) { return {ad, T::Integer}; }
-Parametre D(std::string_view ad) { return {ad, T::Double}; }
-Parametre S(std::string_view ad) { return {ad, T::String}; }
-Parametre R(std::string_view ad, std::string_view sinif = TSonucBilgisi::kSinif) { return {ad, T::Kayit, Yon::Girdi, sinif}; }
-Parametre Geri(std::string_view ad) { return {ad, T::Callback}; }
-Parametre Cikti(std::string_view ad, DegerTuru tur) { return {ad, tur, Yon::Cikti}; }
+Parametre I(std::string_view ad) {
+    return {ad, T::Integer};
+}
+Parametre D(std::string_view ad) {
+    return {ad, T::Double};
+}
+Parametre S(std::string_view ad) {
+    return {ad, T::String};
+}
+Parametre R(std::string_view ad, std::string_view sinif = TSonucBilgisi::kSinif) {
+    return {ad, T::Kayit, Yon::Girdi, sinif};
+}
+Parametre Geri(std::string_view ad) {
+    return {ad, T::Callback};
+}
+Parametre Cikti(std::string_view ad, DegerTuru tur) {
+    return {ad, tur, Yon::Cikti};
+}
 
 Uye Sonuclu(std::string_view ad, std::vector<Parametre> p, DegerTuru sonuc, bool cagriliyor = true) {
     return {ad, std::move(p), sonuc, {}, cagriliyor};
 }
-Uye KayitSonuclu(std::string_view ad, std::vector<Parametre> p, std::string_view sinif, bool cagriliyor = true) {
+Uye KayitSonuclu(std::string_view ad, std::vector<Parametre> p, std::string_view sinif,
+                 bool cagriliyor = true) {
     return {ad, std::move(p), T::Kayit, sinif, cagriliyor};
 }
 Uye Sonucsuz(std::string_view ad, std::vector<Parametre> p, bool cagriliyor = true) {
@@ -31,15 +44,16 @@ Uye Sonucsuz(std::string_view ad, std::vector<Parametre> p, bool cagriliyor = tr
 constexpr bool Cagrilmaz = false;
 
 std::vector<Parametre> MailParametreleri() {
-    return {S("idsi"), S("baslik"), S("firmaadi"), S("adres1"),       S("adres2"), S("ilce"),
-            S("sehir"), S("telefon"), S("fax"),     S("vd"),           S("vn"),     S("yetkili"),
-            S("kullaniciadi"), S("sifre"), S("mail"), S("kargoambar")};
+    return {S("idsi"),         S("baslik"),  S("firmaadi"), S("adres1"),    S("adres2"), S("ilce"),
+            S("sehir"),        S("telefon"), S("fax"),      S("vd"),        S("vn"),     S("yetkili"),
+            S("kullaniciadi"), S("sifre"),   S("mail"),     S("kargoambar")};
 }
 
 std::vector<Parametre> SepetSatiri(std::string_view onuncu, bool dortIndirim) {
-    std::vector<Parametre> p{R("bilgim"), I("carino"), I("stokno"), S("barkod"), S("stokadi"), D("miktar"),
-                             D("kdv"),    D("fiyat"),  D(dortIndirim ? "ind1" : "indirim"), I("verenid"),
-                             I(onuncu)};
+    std::vector<Parametre> p{R("bilgim"),  I("carino"),  I("stokno"),
+                             S("barkod"),  S("stokadi"), D("miktar"),
+                             D("kdv"),     D("fiyat"),   D(dortIndirim ? "ind1" : "indirim"),
+                             I("verenid"), I(onuncu)};
     if (dortIndirim) {
         p.push_back(D("ind2"));
         p.push_back(D("ind3"));
@@ -85,8 +99,8 @@ std::vector<Uye> KatalogYap() {
         KayitSonuclu("MobilStokara", {S("kod"), R("bilgi"), I("neresi"), I("nekadar")}, TMobilStoklar::kSinif,
                      Cagrilmaz),
         KayitSonuclu("MobilStokNoAra", {I("stokno"), R("bilgi")}, TMobilStok::kSinif, Cagrilmaz),
-        Sonuclu("MobilStokaraGeri", {S("kod"), R("bilgi"), I("neresi"), I("nekadar"), Geri("geri")}, T::Integer,
-                Cagrilmaz),
+        Sonuclu("MobilStokaraGeri", {S("kod"), R("bilgi"), I("neresi"), I("nekadar"), Geri("geri")},
+                T::Integer, Cagrilmaz),
         KayitSonuclu("MobilStokaraAdimli",
                      {S("kod"), R("bilgi"), I("neresi"), I("nekadar"), I("ilk"), I("Adet"),
                       Cikti("kalan", T::Boolean), Cikti("toplam", T::Integer)},
@@ -109,7 +123,8 @@ std::vector<Uye> KatalogYap() {
         Sonuclu("SepetSayisi", {R("bil")}, T::Integer),
         Sonuclu("CariSepetVer", {R("bil"), I("n")}, T::TabloOkuyucu),
         Sonuclu("SiparisKaydet",
-                {R("BB"), I("_carino"), I("_teslim"), I("_kargo"), S("_aciklama"), I("_verenid"), I("_kargoyeni")},
+                {R("BB"), I("_carino"), I("_teslim"), I("_kargo"), S("_aciklama"), I("_verenid"),
+                 I("_kargoyeni")},
                 T::Boolean),
         Sonuclu("MobilSiparisKaydet", {I("idnosu")}, T::Integer, Cagrilmaz),
         Sonuclu("SiparisAlinirmi", {I("carino")}, T::String, Cagrilmaz),
@@ -150,9 +165,10 @@ std::vector<Uye> KatalogYap() {
                 T::Akis),
         Sonuclu("RaporAlinanSiparisler", {R("bilgi"), D("tarih1"), D("tarih2")}, T::TabloOkuyucu),
         Sonuclu("RaporEnCokSatilanStoklar", {R("bilgi"), D("tarih1"), D("tarih2")}, T::TabloOkuyucu),
-        Sonuclu("BelgeIndir", {I("sirano"), Cikti("size", T::Int64), Cikti("adi", T::String)}, T::Akis, Cagrilmaz),
-        Sonuclu("BelgeIndir2", {I("sirano"), Cikti("size", T::Int64), Cikti("adi", T::String), R("bilgi")}, T::Akis,
+        Sonuclu("BelgeIndir", {I("sirano"), Cikti("size", T::Int64), Cikti("adi", T::String)}, T::Akis,
                 Cagrilmaz),
+        Sonuclu("BelgeIndir2", {I("sirano"), Cikti("size", T::Int64), Cikti("adi", T::String), R("bilgi")},
+                T::Akis, Cagrilmaz),
         Sonuclu("DosyaIndir", {Cikti("size", T::Int64)}, T::Akis, Cagrilmaz),
         Sonuclu("DosyaListesi", {}, T::TabloOkuyucu, Cagrilmaz),
         Sonuclu("DosyaListesi2", {}, T::TabloOkuyucu, Cagrilmaz),

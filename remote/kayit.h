@@ -49,15 +49,13 @@ std::unique_ptr<TKayit> KayitNesnedenCoz(const Json& nesne, std::string_view bek
 template <class T>
 using AlanUyesi = std::variant<std::string T::*, std::int32_t T::*, double T::*, bool T::*>;
 
-template <class T>
-struct Alan {
+template <class T> struct Alan {
     const char* ad; // JSON member name, "F" + property name
     AlanUyesi<T> uye;
 };
 
 namespace ayrinti {
-template <class T>
-Json AlanlariYaz(const T& k, std::span<const Alan<T>> alanlar) {
+template <class T> Json AlanlariYaz(const T& k, std::span<const Alan<T>> alanlar) {
     Json j = Json::object();
     for (const auto& a : alanlar)
         std::visit([&](auto uye) { j[a.ad] = k.*uye; }, a.uye);
@@ -68,8 +66,7 @@ void AlanOku(const Json& j, const char* ad, std::int32_t& hedef);
 void AlanOku(const Json& j, const char* ad, double& hedef);
 void AlanOku(const Json& j, const char* ad, bool& hedef);
 void FieldsNesnesiMi(const Json& j);
-template <class T>
-void AlanlariOku(T& k, const Json& j, std::span<const Alan<T>> alanlar) {
+template <class T> void AlanlariOku(T& k, const Json& j, std::span<const Alan<T>> alanlar) {
     FieldsNesnesiMi(j);
     for (const auto& a : alanlar) {
         auto it = j.find(a.ad);
@@ -81,8 +78,7 @@ void AlanlariOku(T& k, const Json& j, std::span<const Alan<T>> alanlar) {
 } // namespace ayrinti
 
 // Base of the plain records: T provides `static std::span<const Alan<T>> Alanlar()` and `kSinif`.
-template <class T>
-class TDuzKayit : public TKayit {
+template <class T> class TDuzKayit : public TKayit {
 public:
     std::string_view SinifAdi() const override { return T::kSinif; }
     Json AlanlarYaz(int&) const override {

@@ -1,16 +1,30 @@
 #include "kodlama.h"
 
+#include <algorithm>
 #include <bit>
 #include <cstring>
 
 namespace rvz {
 
-static_assert(std::endian::native == std::endian::little, "the wire format is written for little-endian hosts");
+namespace {
+constexpr std::size_t kOnAyirmaSiniri = 16u << 20;
+}
 
-void Yazici::U16(std::uint16_t v) { tampon_.append(reinterpret_cast<const char*>(&v), 2); }
-void Yazici::U32(std::uint32_t v) { tampon_.append(reinterpret_cast<const char*>(&v), 4); }
-void Yazici::U64(std::uint64_t v) { tampon_.append(reinterpret_cast<const char*>(&v), 8); }
-void Yazici::F64(double v) { tampon_.append(reinterpret_cast<const char*>(&v), 8); }
+static_assert(std::endian::native == std::endian::little,
+              "the wire format is written for little-endian hosts");
+
+void Yazici::U16(std::uint16_t v) {
+    tampon_.append(reinterpret_cast<const char*>(&v), 2);
+}
+void Yazici::U32(std::uint32_t v) {
+    tampon_.append(reinterpret_cast<const char*>(&v), 4);
+}
+void Yazici::U64(std::uint64_t v) {
+    tampon_.append(reinterpret_cast<const char*>(&v), 8);
+}
+void Yazici::F64(double v) {
+    tampon_.append(reinterpret_cast<const char*>(&v), 8);
+}
 void Yazici::Metin(std::string_view s) {
     U32(static_cast<std::uint32_t>(s.size()));
     tampon_.append(s);
@@ -23,7 +37,9 @@ std::string_view Okuyucu::Ham(std::size_t n) {
     konum_ += n;
     return parca;
 }
-std::uint8_t Okuyucu::U8() { return static_cast<std::uint8_t>(Ham(1)[0]); }
+std::uint8_t Okuyucu::U8() {
+    return static_cast<std::uint8_t>(Ham(1)[0]);
+}
 std::uint16_t Okuyucu::U16() {
     std::uint16_t v;
     std::memcpy(&v, Ham(2).data(), 2);
@@ -54,6 +70,8 @@ void Okuyucu::SonuBekle() const {
 }
 
 void TabloYaz(Yazici& y, const Tablo& t) {
+    // A rough size up front spares the buffer its repeated growth on large tables.
+    y.Tampon().reserve(y.Tampon().size() + t.satirlar.size() * t.sutunlar.size() * 10 + 64);
     y.U32(static_cast<std::uint32_t>(t.sutunlar.size()));
     for (const auto& s : t.sutunlar) {
         y.Metin(s.ad);
@@ -72,17 +90,27 @@ void TabloYaz(Yazici& y, const Tablo& t) {
             }
             y.U8(1);
             switch (t.sutunlar[i].tur) {
-            case SutunTuru::Integer: y.U32(static_cast<std::uint32_t>(std::get<std::int64_t>(h))); break;
-            case SutunTuru::Int64: y.U64(static_cast<std::uint64_t>(std::get<std::int64_t>(h))); break;
-            case SutunTuru::Boolean: y.U8(std::get<std::int64_t>(h) != 0 ? 1 : 0); break;
+            case SutunTuru::Integer:
+                y.U32(static_cast<std::uint32_t>(std::get<std::int64_t>(h)));
+                break;
+            case SutunTuru::Int64:
+                y.U64(static_cast<std::uint64_t>(std::get<std::int64_t>(h)));
+                break;
+            case SutunTuru::Boolean:
+                y.U8(std::get<std::int64_t>(h) != 0 ? 1 : 0);
+                break;
             case SutunTuru::Double:
             case SutunTuru::Currency:
             case SutunTuru::Bcd:
             case SutunTuru::Date:
-            case SutunTuru::DateTime: y.F64(std::get<double>(h)); break;
+            case SutunTuru::DateTime:
+                y.F64(std::get<double>(h));
+                break;
             case SutunTuru::WideText:
             case SutunTuru::AnsiText:
-            case SutunTuru::Bytes: y.Metin(std::get<std::string>(h)); break;
+            case SutunTuru::Bytes:
+                y.Metin(std::get<std::string>(h));
+                break;
             }
         }
     }
@@ -115,17 +143,27 @@ Tablo TabloOku(Okuyucu& o) {
             if (bayrak != 1)
                 throw ProtokolHatasi("geçersiz hücre işareti");
             switch (t.sutunlar[i].tur) {
-            case SutunTuru::Integer: satir[i] = std::int64_t{static_cast<std::int32_t>(o.U32())}; break;
-            case SutunTuru::Int64: satir[i] = static_cast<std::int64_t>(o.U64()); break;
-            case SutunTuru::Boolean: satir[i] = std::int64_t{o.U8() != 0}; break;
+            case SutunTuru::Integer:
+                satir[i] = std::int64_t{static_cast<std::int32_t>(o.U32())};
+                break;
+            case SutunTuru::Int64:
+                satir[i] = static_cast<std::int64_t>(o.U64());
+                break;
+            case SutunTuru::Boolean:
+                satir[i] = std::int64_t{o.U8() != 0};
+                break;
             case SutunTuru::Double:
             case SutunTuru::Currency:
             case SutunTuru::Bcd:
             case SutunTuru::Date:
-            case SutunTuru::DateTime: satir[i] = o.F64(); break;
+            case SutunTuru::DateTime:
+                satir[i] = o.F64();
+                break;
             case SutunTuru::WideText:
             case SutunTuru::AnsiText:
-            case SutunTuru::Bytes: satir[i] = o.Metin(); break;
+            case SutunTuru::Bytes:
+                satir[i] = o.Metin();
+                break;
             }
         }
     }
@@ -135,15 +173,26 @@ Tablo TabloOku(Okuyucu& o) {
 void DegerYaz(Yazici& y, const Deger& d) {
     y.U8(static_cast<std::uint8_t>(d.tur));
     switch (d.tur) {
-    case DegerTuru::Null: break;
-    case DegerTuru::Integer: y.U32(static_cast<std::uint32_t>(static_cast<std::int32_t>(d.tam))); break;
-    case DegerTuru::Int64: y.U64(static_cast<std::uint64_t>(d.tam)); break;
-    case DegerTuru::Double: y.F64(d.ondalik); break;
-    case DegerTuru::Boolean: y.U8(d.tam != 0 ? 1 : 0); break;
+    case DegerTuru::Null:
+        break;
+    case DegerTuru::Integer:
+        y.U32(static_cast<std::uint32_t>(static_cast<std::int32_t>(d.tam)));
+        break;
+    case DegerTuru::Int64:
+        y.U64(static_cast<std::uint64_t>(d.tam));
+        break;
+    case DegerTuru::Double:
+        y.F64(d.ondalik);
+        break;
+    case DegerTuru::Boolean:
+        y.U8(d.tam != 0 ? 1 : 0);
+        break;
     case DegerTuru::String:
     case DegerTuru::JsonDizi:
     case DegerTuru::Kayit:
-    case DegerTuru::Callback: y.Metin(d.metin); break;
+    case DegerTuru::Callback:
+        y.Metin(d.metin);
+        break;
     case DegerTuru::Akis:
         y.U64(d.metin.size());
         y.Ham(d.metin);
@@ -162,19 +211,26 @@ Deger DegerOku(Okuyucu& o) {
     const auto tur = o.U8();
     Deger d;
     switch (static_cast<DegerTuru>(tur)) {
-    case DegerTuru::Null: return d;
-    case DegerTuru::Integer: return Deger::Integer(static_cast<std::int32_t>(o.U32()));
-    case DegerTuru::Int64: return Deger::Int64(static_cast<std::int64_t>(o.U64()));
-    case DegerTuru::Double: return Deger::Double(o.F64());
+    case DegerTuru::Null:
+        return d;
+    case DegerTuru::Integer:
+        return Deger::Integer(static_cast<std::int32_t>(o.U32()));
+    case DegerTuru::Int64:
+        return Deger::Int64(static_cast<std::int64_t>(o.U64()));
+    case DegerTuru::Double:
+        return Deger::Double(o.F64());
     case DegerTuru::Boolean: {
         const auto b = o.U8();
         if (b > 1)
             throw ProtokolHatasi("geçersiz Boolean değeri");
         return Deger::Boolean(b == 1);
     }
-    case DegerTuru::String: return Deger::String(o.Metin());
-    case DegerTuru::JsonDizi: return Deger::Json(o.Metin());
-    case DegerTuru::Kayit: return Deger::Kayit(o.Metin());
+    case DegerTuru::String:
+        return Deger::String(o.Metin());
+    case DegerTuru::JsonDizi:
+        return Deger::Json(o.Metin());
+    case DegerTuru::Kayit:
+        return Deger::Kayit(o.Metin());
     case DegerTuru::Callback:
         d.tur = DegerTuru::Callback;
         d.metin = o.Metin();
@@ -185,8 +241,10 @@ Deger DegerOku(Okuyucu& o) {
             throw ProtokolHatasi("akışın uzunluğu iletiye sığmıyor");
         return Deger::Akis(std::string(o.Ham(static_cast<std::size_t>(n))));
     }
-    case DegerTuru::VeriPaketi: return Deger::Paket(TabloOku(o));
-    case DegerTuru::TabloOkuyucu: return Deger::Okuyucu(TabloOku(o));
+    case DegerTuru::VeriPaketi:
+        return Deger::Paket(TabloOku(o));
+    case DegerTuru::TabloOkuyucu:
+        return Deger::Okuyucu(TabloOku(o));
     }
     throw ProtokolHatasi("bilinmeyen değer türü " + std::to_string(tur));
 }
@@ -331,11 +389,22 @@ CerceveAyirici::Durum CerceveAyirici::Sonraki(std::string& govde) {
         return Durum::Bozuk;
     }
     if (uzunluk > enBuyuk_) {
-        hata_ = "çerçeve çok büyük: " + std::to_string(uzunluk) + " bayt (en çok " + std::to_string(enBuyuk_) + ")";
+        hata_ = "çerçeve çok büyük: " + std::to_string(uzunluk) + " bayt (en çok " +
+                std::to_string(enBuyuk_) + ")";
         return Durum::Bozuk;
     }
-    if (tampon_.size() - kCerceveBasligi < uzunluk)
+    if (tampon_.size() - kCerceveBasligi < uzunluk) {
+        // Room for the whole frame at once; what is reserved but not yet received costs no memory.
+        tampon_.reserve(std::min<std::size_t>(kCerceveBasligi + uzunluk, kOnAyirmaSiniri));
         return Durum::DahaFazla;
+    }
+    if (tampon_.size() == kCerceveBasligi + uzunluk) {
+        // The usual case: the buffer holds exactly this frame.
+        govde.swap(tampon_);
+        govde.erase(0, kCerceveBasligi);
+        tampon_.clear();
+        return Durum::Tamam;
+    }
     govde.assign(tampon_, kCerceveBasligi, uzunluk);
     tampon_.erase(0, kCerceveBasligi + uzunluk);
     return Durum::Tamam;

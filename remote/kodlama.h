@@ -15,7 +15,7 @@ namespace rvz {
 
 inline constexpr std::uint16_t kProtokolSurumu = 1;
 inline constexpr char kSihirliSozcuk[4] = {'R', 'V', 'Z', 'P'};
-inline constexpr std::size_t kCerceveBasligi = 4;                      // little-endian payload length
+inline constexpr std::size_t kCerceveBasligi = 4;                     // little-endian payload length
 inline constexpr std::uint32_t kVarsayilanEnBuyukCerceve = 64u << 20; // 64 MiB
 
 // A frame or value that breaks the format.

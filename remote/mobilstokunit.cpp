@@ -151,8 +151,7 @@ std::span<const Alan<TAcilisEkran>> TAcilisEkran::Alanlar() {
     return alanlar;
 }
 
-template <class T>
-Json TKayitListesi<T>::AlanlarYaz(int& id) const {
+template <class T> Json TKayitListesi<T>::AlanlarYaz(int& id) const {
     Json dizi = Json::array();
     for (const auto& k : Items)
         dizi.push_back(KayitJson(*k, id));
@@ -160,8 +159,7 @@ Json TKayitListesi<T>::AlanlarYaz(int& id) const {
 }
 
 namespace {
-template <class T>
-std::unique_ptr<T> OgeCoz(const Json& j) {
+template <class T> std::unique_ptr<T> OgeCoz(const Json& j) {
     auto k = KayitNesnedenCoz(j, T::kSinif);
     return std::unique_ptr<T>(static_cast<T*>(k.release()));
 }
@@ -178,8 +176,7 @@ const Json& DiziAlani(const Json& alanlar, const char* ad) {
 }
 } // namespace
 
-template <class T>
-void TKayitListesi<T>::AlanlarOku(const Json& alanlar) {
+template <class T> void TKayitListesi<T>::AlanlarOku(const Json& alanlar) {
     Items.clear();
     for (const auto& j : DiziAlani(alanlar, "FItems"))
         Items.push_back(OgeCoz<T>(j));

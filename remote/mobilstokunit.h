@@ -171,8 +171,7 @@ public:
 };
 
 // An owning list of records; crosses as {"fields": {"FItems": [objects]}}.
-template <class T>
-class TKayitListesi : public TKayit {
+template <class T> class TKayitListesi : public TKayit {
 public:
     std::vector<std::unique_ptr<T>> Items;
 

@@ -45,7 +45,8 @@ void TurDenetle(TDBXCommand& k, int i, DegerTuru tur, Yon yon) {
 
 void TServerMethods1Client::ArgumanSayisiDenetle(TDBXCommand& k, std::size_t n) {
     if (n != k.Uyesi().parametreler.size())
-        throw UzakHata(k.Text + ": " + std::to_string(k.Uyesi().parametreler.size()) + " parametre bekleniyor");
+        throw UzakHata(k.Text + ": " + std::to_string(k.Uyesi().parametreler.size()) +
+                       " parametre bekleniyor");
 }
 
 void TServerMethods1Client::Bagla(TDBXCommand& k, int i, std::int32_t v) {
@@ -108,11 +109,21 @@ void TServerMethods1Client::Oku(TDBXCommand& k, int i, Cikis_<std::string> c) {
 TDBXParameter& TServerMethods1Client::SonucParametresi(TDBXCommand& k) {
     return k.Parameter(k.Uyesi().SonucKonumu());
 }
-std::int32_t TServerMethods1Client::SonucInteger(TDBXCommand& k) { return SonucParametresi(k).Value().GetInt32(); }
-bool TServerMethods1Client::SonucBoolean(TDBXCommand& k) { return SonucParametresi(k).Value().GetBoolean(); }
-double TServerMethods1Client::SonucDouble(TDBXCommand& k) { return SonucParametresi(k).Value().GetDouble(); }
-std::string TServerMethods1Client::SonucString(TDBXCommand& k) { return SonucParametresi(k).Value().GetWideString(); }
-OleVariant TServerMethods1Client::SonucPaket(TDBXCommand& k) { return SonucParametresi(k).Value().GetAsVariant(); }
+std::int32_t TServerMethods1Client::SonucInteger(TDBXCommand& k) {
+    return SonucParametresi(k).Value().GetInt32();
+}
+bool TServerMethods1Client::SonucBoolean(TDBXCommand& k) {
+    return SonucParametresi(k).Value().GetBoolean();
+}
+double TServerMethods1Client::SonucDouble(TDBXCommand& k) {
+    return SonucParametresi(k).Value().GetDouble();
+}
+std::string TServerMethods1Client::SonucString(TDBXCommand& k) {
+    return SonucParametresi(k).Value().GetWideString();
+}
+OleVariant TServerMethods1Client::SonucPaket(TDBXCommand& k) {
+    return SonucParametresi(k).Value().GetAsVariant();
+}
 TDBXReader* TServerMethods1Client::SonucOkuyucu(TDBXCommand& k) {
     return SonucParametresi(k).Value().GetDBXReader(FInstanceOwner);
 }
@@ -143,7 +154,8 @@ OleVariant TServerMethods1Client::StokAraGetir(const std::string& kod, TSonucBil
     return SonucPaket(Cagir("StokAraGetir", kod, bilgi));
 }
 
-TDBXReader* TServerMethods1Client::StokAra(const std::string& kod, const std::string& carino, std::int32_t satici) {
+TDBXReader* TServerMethods1Client::StokAra(const std::string& kod, const std::string& carino,
+                                           std::int32_t satici) {
     return SonucOkuyucu(Cagir("StokAra", kod, carino, satici));
 }
 
@@ -211,7 +223,8 @@ std::string TServerMethods1Client::AltGrupVer(const std::string& anagrup) {
     return SonucString(Cagir("AltGrupVer", anagrup));
 }
 
-TMobilStoklar* TServerMethods1Client::MobilStokara(const std::string& kod, TSonucBilgisi* bilgi, std::int32_t neresi, std::int32_t nekadar) {
+TMobilStoklar* TServerMethods1Client::MobilStokara(const std::string& kod, TSonucBilgisi* bilgi,
+                                                   std::int32_t neresi, std::int32_t nekadar) {
     return SonucKayit<TMobilStoklar>(Cagir("MobilStokara", kod, bilgi, neresi, nekadar));
 }
 
@@ -219,12 +232,18 @@ TMobilStok* TServerMethods1Client::MobilStokNoAra(std::int32_t stokno, TSonucBil
     return SonucKayit<TMobilStok>(Cagir("MobilStokNoAra", stokno, bilgi));
 }
 
-std::int32_t TServerMethods1Client::MobilStokaraGeri(const std::string& kod, TSonucBilgisi* bilgi, std::int32_t neresi, std::int32_t nekadar, const TDBXCallback* geri) {
+std::int32_t TServerMethods1Client::MobilStokaraGeri(const std::string& kod, TSonucBilgisi* bilgi,
+                                                     std::int32_t neresi, std::int32_t nekadar,
+                                                     const TDBXCallback* geri) {
     return SonucInteger(Cagir("MobilStokaraGeri", kod, bilgi, neresi, nekadar, geri));
 }
 
-TMobilStoklar* TServerMethods1Client::MobilStokaraAdimli(const std::string& kod, TSonucBilgisi* bilgi, std::int32_t neresi, std::int32_t nekadar, std::int32_t ilk, std::int32_t Adet, bool& kalan, std::int32_t& toplam) {
-    return SonucKayit<TMobilStoklar>(Cagir("MobilStokaraAdimli", kod, bilgi, neresi, nekadar, ilk, Adet, Cikis(kalan), Cikis(toplam)));
+TMobilStoklar* TServerMethods1Client::MobilStokaraAdimli(const std::string& kod, TSonucBilgisi* bilgi,
+                                                         std::int32_t neresi, std::int32_t nekadar,
+                                                         std::int32_t ilk, std::int32_t Adet, bool& kalan,
+                                                         std::int32_t& toplam) {
+    return SonucKayit<TMobilStoklar>(
+        Cagir("MobilStokaraAdimli", kod, bilgi, neresi, nekadar, ilk, Adet, Cikis(kalan), Cikis(toplam)));
 }
 
 void TServerMethods1Client::AramaGonderAl(TSonucBilgisi* b, const std::string& kod, std::int32_t Adet) {
@@ -251,23 +270,44 @@ TMobilSepetler* TServerMethods1Client::SepetMobilVer(std::int32_t carino) {
     return SonucKayit<TMobilSepetler>(Cagir("SepetMobilVer", carino));
 }
 
-std::int32_t TServerMethods1Client::SepetEkle(TSonucBilgisi* bilgim, std::int32_t carino, std::int32_t stokno, const std::string& barkod, const std::string& stokadi, double miktar, double kdv, double fiyat, double indirim, std::int32_t verenid, std::int32_t k) {
-    return SonucInteger(Cagir("SepetEkle", bilgim, carino, stokno, barkod, stokadi, miktar, kdv, fiyat, indirim, verenid, k));
+std::int32_t TServerMethods1Client::SepetEkle(TSonucBilgisi* bilgim, std::int32_t carino, std::int32_t stokno,
+                                              const std::string& barkod, const std::string& stokadi,
+                                              double miktar, double kdv, double fiyat, double indirim,
+                                              std::int32_t verenid, std::int32_t k) {
+    return SonucInteger(
+        Cagir("SepetEkle", bilgim, carino, stokno, barkod, stokadi, miktar, kdv, fiyat, indirim, verenid, k));
 }
 
-std::int32_t TServerMethods1Client::SepetEkle2(TSonucBilgisi* bilgim, std::int32_t carino, std::int32_t stokno, const std::string& barkod, const std::string& stokadi, double miktar, double kdv, double fiyat, double ind1, std::int32_t verenid, std::int32_t k, double ind2, double ind3, double ind4) {
-    return SonucInteger(Cagir("SepetEkle2", bilgim, carino, stokno, barkod, stokadi, miktar, kdv, fiyat, ind1, verenid, k, ind2, ind3, ind4));
+std::int32_t TServerMethods1Client::SepetEkle2(TSonucBilgisi* bilgim, std::int32_t carino,
+                                               std::int32_t stokno, const std::string& barkod,
+                                               const std::string& stokadi, double miktar, double kdv,
+                                               double fiyat, double ind1, std::int32_t verenid,
+                                               std::int32_t k, double ind2, double ind3, double ind4) {
+    return SonucInteger(Cagir("SepetEkle2", bilgim, carino, stokno, barkod, stokadi, miktar, kdv, fiyat, ind1,
+                              verenid, k, ind2, ind3, ind4));
 }
 
-std::int32_t TServerMethods1Client::SepetGuncelle(TSonucBilgisi* bilgim, std::int32_t carino, std::int32_t stokno, const std::string& barkod, const std::string& stokadi, double miktar, double kdv, double fiyat, double indirim, std::int32_t verenid, std::int32_t _sepetsirano) {
-    return SonucInteger(Cagir("SepetGuncelle", bilgim, carino, stokno, barkod, stokadi, miktar, kdv, fiyat, indirim, verenid, _sepetsirano));
+std::int32_t TServerMethods1Client::SepetGuncelle(TSonucBilgisi* bilgim, std::int32_t carino,
+                                                  std::int32_t stokno, const std::string& barkod,
+                                                  const std::string& stokadi, double miktar, double kdv,
+                                                  double fiyat, double indirim, std::int32_t verenid,
+                                                  std::int32_t _sepetsirano) {
+    return SonucInteger(Cagir("SepetGuncelle", bilgim, carino, stokno, barkod, stokadi, miktar, kdv, fiyat,
+                              indirim, verenid, _sepetsirano));
 }
 
-std::int32_t TServerMethods1Client::SepetGuncelle2(TSonucBilgisi* bilgim, std::int32_t carino, std::int32_t stokno, const std::string& barkod, const std::string& stokadi, double miktar, double kdv, double fiyat, double ind1, std::int32_t verenid, std::int32_t _sepetsirano, double ind2, double ind3, double ind4) {
-    return SonucInteger(Cagir("SepetGuncelle2", bilgim, carino, stokno, barkod, stokadi, miktar, kdv, fiyat, ind1, verenid, _sepetsirano, ind2, ind3, ind4));
+std::int32_t TServerMethods1Client::SepetGuncelle2(TSonucBilgisi* bilgim, std::int32_t carino,
+                                                   std::int32_t stokno, const std::string& barkod,
+                                                   const std::string& stokadi, double miktar, double kdv,
+                                                   double fiyat, double ind1, std::int32_t verenid,
+                                                   std::int32_t _sepetsirano, double ind2, double ind3,
+                                                   double ind4) {
+    return SonucInteger(Cagir("SepetGuncelle2", bilgim, carino, stokno, barkod, stokadi, miktar, kdv, fiyat,
+                              ind1, verenid, _sepetsirano, ind2, ind3, ind4));
 }
 
-std::int32_t TServerMethods1Client::SepetSatirSil(TSonucBilgisi* bilgi, std::int32_t satirno, const std::string& aciklamam) {
+std::int32_t TServerMethods1Client::SepetSatirSil(TSonucBilgisi* bilgi, std::int32_t satirno,
+                                                  const std::string& aciklamam) {
     return SonucInteger(Cagir("SepetSatirSil", bilgi, satirno, aciklamam));
 }
 
@@ -287,8 +327,11 @@ TDBXReader* TServerMethods1Client::CariSepetVer(TSonucBilgisi* bil, std::int32_t
     return SonucOkuyucu(Cagir("CariSepetVer", bil, n));
 }
 
-bool TServerMethods1Client::SiparisKaydet(TSonucBilgisi* BB, std::int32_t _carino, std::int32_t _teslim, std::int32_t _kargo, const std::string& _aciklama, std::int32_t _verenid, std::int32_t _kargoyeni) {
-    return SonucBoolean(Cagir("SiparisKaydet", BB, _carino, _teslim, _kargo, _aciklama, _verenid, _kargoyeni));
+bool TServerMethods1Client::SiparisKaydet(TSonucBilgisi* BB, std::int32_t _carino, std::int32_t _teslim,
+                                          std::int32_t _kargo, const std::string& _aciklama,
+                                          std::int32_t _verenid, std::int32_t _kargoyeni) {
+    return SonucBoolean(
+        Cagir("SiparisKaydet", BB, _carino, _teslim, _kargo, _aciklama, _verenid, _kargoyeni));
 }
 
 std::int32_t TServerMethods1Client::MobilSiparisKaydet(std::int32_t idnosu) {
@@ -391,16 +434,24 @@ TDBXReader* TServerMethods1Client::BakiyelerVer2(std::int32_t carino) {
     return SonucOkuyucu(Cagir("BakiyelerVer2", carino));
 }
 
-std::int32_t TServerMethods1Client::BakiyeDuzenle(TSonucBilgisi* k, std::int32_t stokno, std::int32_t sepetsirano, std::int32_t siparissirano, double Adet, double Bakiye, const std::string& barkod) {
+std::int32_t TServerMethods1Client::BakiyeDuzenle(TSonucBilgisi* k, std::int32_t stokno,
+                                                  std::int32_t sepetsirano, std::int32_t siparissirano,
+                                                  double Adet, double Bakiye, const std::string& barkod) {
     return SonucInteger(Cagir("BakiyeDuzenle", k, stokno, sepetsirano, siparissirano, Adet, Bakiye, barkod));
 }
 
-std::int32_t TServerMethods1Client::BakiyeDegistir(TSonucBilgisi* k, std::int32_t stokno, std::int32_t sepetsirano, std::int32_t siparissirano, double Adet, double Bakiye, const std::string& barkod) {
+std::int32_t TServerMethods1Client::BakiyeDegistir(TSonucBilgisi* k, std::int32_t stokno,
+                                                   std::int32_t sepetsirano, std::int32_t siparissirano,
+                                                   double Adet, double Bakiye, const std::string& barkod) {
     return SonucInteger(Cagir("BakiyeDegistir", k, stokno, sepetsirano, siparissirano, Adet, Bakiye, barkod));
 }
 
-std::int32_t TServerMethods1Client::BakiyeFiyatDegistir(TSonucBilgisi* k, std::int32_t stokno, std::int32_t sepetsirano, std::int32_t siparissirano, double Adet, double Bakiye, const std::string& barkod, double fiyat, double ind) {
-    return SonucInteger(Cagir("BakiyeFiyatDegistir", k, stokno, sepetsirano, siparissirano, Adet, Bakiye, barkod, fiyat, ind));
+std::int32_t TServerMethods1Client::BakiyeFiyatDegistir(TSonucBilgisi* k, std::int32_t stokno,
+                                                        std::int32_t sepetsirano, std::int32_t siparissirano,
+                                                        double Adet, double Bakiye, const std::string& barkod,
+                                                        double fiyat, double ind) {
+    return SonucInteger(Cagir("BakiyeFiyatDegistir", k, stokno, sepetsirano, siparissirano, Adet, Bakiye,
+                              barkod, fiyat, ind));
 }
 
 TDBXReader* TServerMethods1Client::CariAra(TSonucBilgisi* bil, const std::string& aranan) {
@@ -415,15 +466,19 @@ std::string TServerMethods1Client::CariDurumVer(std::int32_t carino) {
     return SonucString(Cagir("CariDurumVer", carino));
 }
 
-TStream* TServerMethods1Client::RaporGetir(std::int32_t raporno, std::int32_t bolum, std::int32_t idno, std::int32_t carino, const std::string& saticiadi, double tarih1, double tarih2, std::int64_t& size) {
-    return SonucAkis(Cagir("RaporGetir", raporno, bolum, idno, carino, saticiadi, tarih1, tarih2, Cikis(size)));
+TStream* TServerMethods1Client::RaporGetir(std::int32_t raporno, std::int32_t bolum, std::int32_t idno,
+                                           std::int32_t carino, const std::string& saticiadi, double tarih1,
+                                           double tarih2, std::int64_t& size) {
+    return SonucAkis(
+        Cagir("RaporGetir", raporno, bolum, idno, carino, saticiadi, tarih1, tarih2, Cikis(size)));
 }
 
 TDBXReader* TServerMethods1Client::RaporAlinanSiparisler(TSonucBilgisi* bilgi, double tarih1, double tarih2) {
     return SonucOkuyucu(Cagir("RaporAlinanSiparisler", bilgi, tarih1, tarih2));
 }
 
-TDBXReader* TServerMethods1Client::RaporEnCokSatilanStoklar(TSonucBilgisi* bilgi, double tarih1, double tarih2) {
+TDBXReader* TServerMethods1Client::RaporEnCokSatilanStoklar(TSonucBilgisi* bilgi, double tarih1,
+                                                            double tarih2) {
     return SonucOkuyucu(Cagir("RaporEnCokSatilanStoklar", bilgi, tarih1, tarih2));
 }
 
@@ -431,7 +486,8 @@ TStream* TServerMethods1Client::BelgeIndir(std::int32_t sirano, std::int64_t& si
     return SonucAkis(Cagir("BelgeIndir", sirano, Cikis(size), Cikis(adi)));
 }
 
-TStream* TServerMethods1Client::BelgeIndir2(std::int32_t sirano, std::int64_t& size, std::string& adi, TSonucBilgisi* bilgi) {
+TStream* TServerMethods1Client::BelgeIndir2(std::int32_t sirano, std::int64_t& size, std::string& adi,
+                                            TSonucBilgisi* bilgi) {
     return SonucAkis(Cagir("BelgeIndir2", sirano, Cikis(size), Cikis(adi), bilgi));
 }
 
@@ -455,8 +511,12 @@ TDBXReader* TServerMethods1Client::BalonGetir(TSonucBilgisi* bil) {
     return SonucOkuyucu(Cagir("BalonGetir", bil));
 }
 
-std::int32_t TServerMethods1Client::BalonGetir2(std::int32_t carino, std::int32_t& sepet, std::int32_t& yenistok, std::int32_t& kampnayali, std::int32_t& duyuru, std::int32_t& Bakiye, std::int32_t& dosya) {
-    return SonucInteger(Cagir("BalonGetir2", carino, Cikis(sepet), Cikis(yenistok), Cikis(kampnayali), Cikis(duyuru), Cikis(Bakiye), Cikis(dosya)));
+std::int32_t TServerMethods1Client::BalonGetir2(std::int32_t carino, std::int32_t& sepet,
+                                                std::int32_t& yenistok, std::int32_t& kampnayali,
+                                                std::int32_t& duyuru, std::int32_t& Bakiye,
+                                                std::int32_t& dosya) {
+    return SonucInteger(Cagir("BalonGetir2", carino, Cikis(sepet), Cikis(yenistok), Cikis(kampnayali),
+                              Cikis(duyuru), Cikis(Bakiye), Cikis(dosya)));
 }
 
 TDBXReader* TServerMethods1Client::DuyuruVer() {
@@ -499,15 +559,30 @@ TAcilisEkran* TServerMethods1Client::AcilisREklamVer(std::int32_t sira) {
     return SonucKayit<TAcilisEkran>(Cagir("AcilisREklamVer", sira));
 }
 
-std::int32_t TServerMethods1Client::MailGonserCari(const std::string& idsi, const std::string& baslik, const std::string& firmaadi, const std::string& adres1, const std::string& adres2, const std::string& ilce, const std::string& sehir, const std::string& telefon, const std::string& fax, const std::string& vd, const std::string& vn, const std::string& yetkili, const std::string& kullaniciadi, const std::string& sifre, const std::string& mail, const std::string& kargoambar) {
-    return SonucInteger(Cagir("MailGonserCari", idsi, baslik, firmaadi, adres1, adres2, ilce, sehir, telefon, fax, vd, vn, yetkili, kullaniciadi, sifre, mail, kargoambar));
+std::int32_t TServerMethods1Client::MailGonserCari(const std::string& idsi, const std::string& baslik,
+                                                   const std::string& firmaadi, const std::string& adres1,
+                                                   const std::string& adres2, const std::string& ilce,
+                                                   const std::string& sehir, const std::string& telefon,
+                                                   const std::string& fax, const std::string& vd,
+                                                   const std::string& vn, const std::string& yetkili,
+                                                   const std::string& kullaniciadi, const std::string& sifre,
+                                                   const std::string& mail, const std::string& kargoambar) {
+    return SonucInteger(Cagir("MailGonserCari", idsi, baslik, firmaadi, adres1, adres2, ilce, sehir, telefon,
+                              fax, vd, vn, yetkili, kullaniciadi, sifre, mail, kargoambar));
 }
 
-std::int32_t TServerMethods1Client::MailGonserCariNormal(const std::string& idsi, const std::string& baslik, const std::string& firmaadi, const std::string& adres1, const std::string& adres2, const std::string& ilce, const std::string& sehir, const std::string& telefon, const std::string& fax, const std::string& vd, const std::string& vn, const std::string& yetkili, const std::string& kullaniciadi, const std::string& sifre, const std::string& mail, const std::string& kargoambar, const std::string& konu) {
-    return SonucInteger(Cagir("MailGonserCariNormal", idsi, baslik, firmaadi, adres1, adres2, ilce, sehir, telefon, fax, vd, vn, yetkili, kullaniciadi, sifre, mail, kargoambar, konu));
+std::int32_t TServerMethods1Client::MailGonserCariNormal(
+    const std::string& idsi, const std::string& baslik, const std::string& firmaadi,
+    const std::string& adres1, const std::string& adres2, const std::string& ilce, const std::string& sehir,
+    const std::string& telefon, const std::string& fax, const std::string& vd, const std::string& vn,
+    const std::string& yetkili, const std::string& kullaniciadi, const std::string& sifre,
+    const std::string& mail, const std::string& kargoambar, const std::string& konu) {
+    return SonucInteger(Cagir("MailGonserCariNormal", idsi, baslik, firmaadi, adres1, adres2, ilce, sehir,
+                              telefon, fax, vd, vn, yetkili, kullaniciadi, sifre, mail, kargoambar, konu));
 }
 
-TMobilCariBilgisi* TServerMethods1Client::MobilCariBilgisiGetir(std::int32_t sirano, const std::string& _idsi) {
+TMobilCariBilgisi* TServerMethods1Client::MobilCariBilgisiGetir(std::int32_t sirano,
+                                                                const std::string& _idsi) {
     return SonucKayit<TMobilCariBilgisi>(Cagir("MobilCariBilgisiGetir", sirano, _idsi));
 }
 

@@ -14,7 +14,9 @@ namespace rvz {
 
 namespace {
 
-std::string SistemHatasi(int no) { return std::strerror(no); }
+std::string SistemHatasi(int no) {
+    return std::strerror(no);
+}
 
 // Waits until the socket is ready for `olay`; false on timeout.
 bool Bekle(int soket, short olay, std::chrono::milliseconds sure) {
@@ -60,7 +62,9 @@ int Baglan(const addrinfo& a, std::chrono::milliseconds sure, std::string& hata)
 
 } // namespace
 
-TTcpBaglanti::~TTcpBaglanti() { Kapat(); }
+TTcpBaglanti::~TTcpBaglanti() {
+    Kapat();
+}
 
 void TTcpBaglanti::Kapat() {
     if (soket_ >= 0)
@@ -126,9 +130,12 @@ std::string TTcpBaglanti::CerceveAl() {
     char tampon[64 * 1024];
     for (;;) {
         switch (ayirici.Sonraki(govde)) {
-        case CerceveAyirici::Durum::Tamam: return govde;
-        case CerceveAyirici::Durum::Bozuk: Kopar("Sunucudan bozuk ileti geldi: " + ayirici.Hata());
-        case CerceveAyirici::Durum::DahaFazla: break;
+        case CerceveAyirici::Durum::Tamam:
+            return govde;
+        case CerceveAyirici::Durum::Bozuk:
+            Kopar("Sunucudan bozuk ileti geldi: " + ayirici.Hata());
+        case CerceveAyirici::Durum::DahaFazla:
+            break;
         }
         // Read no further than the current frame, so nothing of a later frame is lost.
         const auto istenen = std::min(sizeof tampon, ayirici.Gereken());

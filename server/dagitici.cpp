@@ -12,21 +12,23 @@ void Dagitici::Kaydet(std::string_view uye, Isleyici isleyici) {
     isleyiciler_[u->ad] = std::move(isleyici);
 }
 
-bool Dagitici::KayitliMi(std::string_view uye) const { return isleyiciler_.contains(uye); }
+bool Dagitici::KayitliMi(std::string_view uye) const {
+    return isleyiciler_.contains(uye);
+}
 
 namespace {
 
 void GirdileriDenetle(const Uye& uye, const Degerler& degerler) {
     if (static_cast<int>(degerler.size()) != uye.KonumSayisi())
-        throw IsHatasi(std::string(uye.ad) + ": " + std::to_string(uye.KonumSayisi()) + " değer bekleniyor, " +
-                       std::to_string(degerler.size()) + " geldi");
+        throw IsHatasi(std::string(uye.ad) + ": " + std::to_string(uye.KonumSayisi()) +
+                       " değer bekleniyor, " + std::to_string(degerler.size()) + " geldi");
     for (int i = 0; i < uye.KonumSayisi(); ++i) {
         const auto p = uye.Konum(i);
         const auto& d = degerler[static_cast<std::size_t>(i)];
         if (p.yon == Yon::Cikti) {
             if (!d.IsNull())
-                throw IsHatasi(std::string(uye.ad) + ": " + std::to_string(i) + ". konumdaki " + std::string(p.ad) +
-                               " bir çıktı; boş gönderilmeli");
+                throw IsHatasi(std::string(uye.ad) + ": " + std::to_string(i) + ". konumdaki " +
+                               std::string(p.ad) + " bir çıktı; boş gönderilmeli");
             continue;
         }
         if (p.tur == DegerTuru::Callback && !d.IsNull())
@@ -37,7 +39,8 @@ void GirdileriDenetle(const Uye& uye, const Degerler& degerler) {
             try {
                 KayitCoz(d.metin, p.sinif);
             } catch (const std::exception& e) {
-                throw IsHatasi(std::string(uye.ad) + ": " + std::string(p.ad) + " kaydı okunamadı: " + e.what());
+                throw IsHatasi(std::string(uye.ad) + ": " + std::string(p.ad) +
+                               " kaydı okunamadı: " + e.what());
             }
         }
     }

@@ -31,7 +31,9 @@ public:
     Konumlar(const Uye& uye, Degerler degerler) : uye_(uye), d_(std::move(degerler)) {}
 
     const Uye& Uyesi() const { return uye_; }
-    std::int32_t Int(int i) const { return static_cast<std::int32_t>(d_.at(static_cast<std::size_t>(i)).tam); }
+    std::int32_t Int(int i) const {
+        return static_cast<std::int32_t>(d_.at(static_cast<std::size_t>(i)).tam);
+    }
     double Double(int i) const { return d_.at(static_cast<std::size_t>(i)).ondalik; }
     bool Bool(int i) const { return d_.at(static_cast<std::size_t>(i)).tam != 0; }
     const std::string& Metin(int i) const { return d_.at(static_cast<std::size_t>(i)).metin; }

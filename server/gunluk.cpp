@@ -14,7 +14,9 @@ std::mutex kilit;
 std::atomic<bool> sessizMi{false};
 } // namespace
 
-void GunlukSessiz(bool sessiz) { sessizMi = sessiz; }
+void GunlukSessiz(bool sessiz) {
+    sessizMi = sessiz;
+}
 
 void Gunluk(std::string_view satir) {
     if (sessizMi)

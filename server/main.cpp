@@ -13,20 +13,20 @@
 namespace {
 
 void Kullanim() {
-    std::cout << "Kullanım: ruvizezevuv-server [--listen ADRES] [--port N] [--db DOSYA]\n"
-                 "                            [--max-connections N] [--idle-timeout SANIYE] [--max-frame BAYT]\n"
-                 "                            [--threads N]\n"
-                 "  --listen ADRES         dinlenecek adres (varsayılan 0.0.0.0, tüm arayüzler)\n"
-                 "  --port N               port (varsayılan 9090; 0 boş bir port seçer)\n"
-                 "  --db DOSYA             veritabanı dosyası\n"
-                 "  --max-connections N    aynı anda en çok bağlantı (varsayılan 1024)\n"
-                 "  --idle-timeout SANIYE  bir çerçeve için en uzun bekleme (varsayılan 30)\n"
-                 "  --max-frame BAYT       en büyük çerçeve (varsayılan 67108864)\n"
-                 "  --threads N            iş parçacığı sayısı (varsayılan çekirdek başına 4, en az 8)\n";
+    std::cout
+        << "Kullanım: ruvizezevuv-server [--listen ADRES] [--port N] [--db DOSYA]\n"
+           "                            [--max-connections N] [--idle-timeout SANIYE] [--max-frame BAYT]\n"
+           "                            [--threads N]\n"
+           "  --listen ADRES         dinlenecek adres (varsayılan 0.0.0.0, tüm arayüzler)\n"
+           "  --port N               port (varsayılan 9090; 0 boş bir port seçer)\n"
+           "  --db DOSYA             veritabanı dosyası\n"
+           "  --max-connections N    aynı anda en çok bağlantı (varsayılan 1024)\n"
+           "  --idle-timeout SANIYE  bir çerçeve için en uzun bekleme (varsayılan 30)\n"
+           "  --max-frame BAYT       en büyük çerçeve (varsayılan 67108864)\n"
+           "  --threads N            iş parçacığı sayısı (varsayılan çekirdek başına 4, en az 8)\n";
 }
 
-template <class T>
-bool Sayi(std::string_view s, T& hedef) {
+template <class T> bool Sayi(std::string_view s, T& hedef) {
     auto [son, hata] = std::from_chars(s.data(), s.data() + s.size(), hedef);
     return hata == std::errc{} && son == s.data() + s.size();
 }
@@ -88,7 +88,8 @@ int main(int argc, char** argv) {
         // The first line of standard output names the address; scripts and tests read the port from it.
         std::printf("dinleniyor %s:%u\n", ayarlar.dinle.c_str(), static_cast<unsigned>(sunucu.Port()));
         std::fflush(stdout);
-        Gunluk("ruvizezevuv-server " + ayarlar.dinle + ":" + std::to_string(sunucu.Port()) + " adresini dinliyor");
+        Gunluk("ruvizezevuv-server " + ayarlar.dinle + ":" + std::to_string(sunucu.Port()) +
+               " adresini dinliyor");
         sunucu.Bekle(true);
         Gunluk("durdu");
     } catch (const std::exception& e) {

@@ -79,9 +79,14 @@ private:
     void Isle() {
         std::string govde;
         switch (ayirici_.Sonraki(govde)) {
-        case CerceveAyirici::Durum::DahaFazla: Oku(); return;
-        case CerceveAyirici::Durum::Bozuk: HataVeKapat(ayirici_.Hata()); return;
-        case CerceveAyirici::Durum::Tamam: break;
+        case CerceveAyirici::Durum::DahaFazla:
+            Oku();
+            return;
+        case CerceveAyirici::Durum::Bozuk:
+            HataVeKapat(ayirici_.Hata());
+            return;
+        case CerceveAyirici::Durum::Tamam:
+            break;
         }
         std::string cevap;
         try {
@@ -131,8 +136,8 @@ private:
     }
 
     void Kaydet(const std::string& olay) {
-        Gunluk("bağlantı " + baglam_.adres + " makine=" + (baglam_.makineId.empty() ? "-" : baglam_.makineId) +
-               ": " + olay);
+        Gunluk("bağlantı " + baglam_.adres +
+               " makine=" + (baglam_.makineId.empty() ? "-" : baglam_.makineId) + ": " + olay);
     }
 
     void Kapat(const std::string& neden) {
@@ -169,7 +174,8 @@ void Sunucu::Ic::KabulEt() {
             if (acik.load() >= ayarlar.enCokBaglanti) {
                 Gunluk("bağlantı reddedildi: en çok " + std::to_string(ayarlar.enCokBaglanti) + " bağlantı");
                 std::error_code yoksay;
-                asio::write(soket, asio::buffer(HataKodla("Sunucu meşgul, daha sonra yeniden deneyin")), yoksay);
+                asio::write(soket, asio::buffer(HataKodla("Sunucu meşgul, daha sonra yeniden deneyin")),
+                            yoksay);
                 soket.close(yoksay);
             } else {
                 std::make_shared<Oturum>(std::move(soket), *this)->Basla();
@@ -206,9 +212,13 @@ void Sunucu::Baslat() {
         ic.isciler.emplace_back([&ic] { ic.io.run(); });
 }
 
-std::uint16_t Sunucu::Port() const { return ic_->kabul.local_endpoint().port(); }
+std::uint16_t Sunucu::Port() const {
+    return ic_->kabul.local_endpoint().port();
+}
 
-int Sunucu::AcikBaglanti() const { return ic_->acik.load(); }
+int Sunucu::AcikBaglanti() const {
+    return ic_->acik.load();
+}
 
 void Sunucu::Bekle(bool sinyaller) {
     auto& ic = *ic_;

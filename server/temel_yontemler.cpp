@@ -19,7 +19,8 @@ std::string Tersten(std::string_view metin) {
 
 void TemelYontemleriKaydet(Dagitici& d) {
     d.Kaydet("EchoString", [](const CagriBaglami&, Konumlar& k) { k.Sonuc(Deger::String(k.Metin(0))); });
-    d.Kaydet("ReverseString", [](const CagriBaglami&, Konumlar& k) { k.Sonuc(Deger::String(Tersten(k.Metin(0)))); });
+    d.Kaydet("ReverseString",
+             [](const CagriBaglami&, Konumlar& k) { k.Sonuc(Deger::String(Tersten(k.Metin(0)))); });
 }
 
 } // namespace rvz::sunucu

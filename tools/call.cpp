@@ -17,10 +17,12 @@ using namespace rvz;
 namespace {
 
 void Kullanim() {
-    std::cerr << "Kullanım: ruvizezevuv-call [--host H] [--port P] [--machine-id ID] [--json] [--out DOSYA]\n"
-                 "                          YÖNTEM [ARGÜMAN ...]\n"
-                 "Girdi argümanları sırayla verilir; kayıtlar alanlarının JSON nesnesi olarak ({\"FADI\": ...}\n"
-                 "ya da {\"type\":...,\"fields\":{...}}), boş kayıt için null. --out akış sonucunu dosyaya yazar.\n";
+    std::cerr
+        << "Kullanım: ruvizezevuv-call [--host H] [--port P] [--machine-id ID] [--json] [--out DOSYA]\n"
+           "                          YÖNTEM [ARGÜMAN ...]\n"
+           "Girdi argümanları sırayla verilir; kayıtlar alanlarının JSON nesnesi olarak ({\"FADI\": ...}\n"
+           "ya da {\"type\":...,\"fields\":{...}}), boş kayıt için null. --out akış sonucunu dosyaya "
+           "yazar.\n";
 }
 
 [[noreturn]] void Hata(const std::string& metin) {
@@ -37,7 +39,8 @@ Deger ArgumanCoz(const Parametre& p, const std::string& a) {
         return v;
     };
     switch (p.tur) {
-    case DegerTuru::Integer: return Deger::Integer(static_cast<std::int32_t>(tamsayi()));
+    case DegerTuru::Integer:
+        return Deger::Integer(static_cast<std::int32_t>(tamsayi()));
     case DegerTuru::Double: {
         try {
             std::size_t n = 0;
@@ -55,7 +58,8 @@ Deger ArgumanCoz(const Parametre& p, const std::string& a) {
         if (a == "false" || a == "0")
             return Deger::Boolean(false);
         Hata(std::string(p.ad) + " true ya da false olmalı: " + a);
-    case DegerTuru::String: return Deger::String(a);
+    case DegerTuru::String:
+        return Deger::String(a);
     case DegerTuru::Kayit: {
         if (a == "null")
             return {};
@@ -71,7 +75,8 @@ Deger ArgumanCoz(const Parametre& p, const std::string& a) {
             Hata(std::string(p.ad) + ": " + e.what());
         }
     }
-    default: Hata(std::string(p.ad) + ": bu tür komut satırından verilemez");
+    default:
+        Hata(std::string(p.ad) + ": bu tür komut satırından verilemez");
     }
 }
 
@@ -138,16 +143,23 @@ void TabloYazdir(const Tablo& t) {
 
 Json DegerJson(const Deger& d, const std::string& cikti) {
     switch (d.tur) {
-    case DegerTuru::Null: return nullptr;
+    case DegerTuru::Null:
+        return nullptr;
     case DegerTuru::Integer:
-    case DegerTuru::Int64: return d.tam;
-    case DegerTuru::Boolean: return d.tam != 0;
-    case DegerTuru::Double: return d.ondalik;
-    case DegerTuru::String: return d.metin;
+    case DegerTuru::Int64:
+        return d.tam;
+    case DegerTuru::Boolean:
+        return d.tam != 0;
+    case DegerTuru::Double:
+        return d.ondalik;
+    case DegerTuru::String:
+        return d.metin;
     case DegerTuru::VeriPaketi:
-    case DegerTuru::TabloOkuyucu: return TabloJson(*d.tablo);
+    case DegerTuru::TabloOkuyucu:
+        return TabloJson(*d.tablo);
     case DegerTuru::JsonDizi:
-    case DegerTuru::Kayit: return Json::parse(d.metin, nullptr, false);
+    case DegerTuru::Kayit:
+        return Json::parse(d.metin, nullptr, false);
     case DegerTuru::Akis: {
         if (!cikti.empty()) {
             std::ofstream f(cikti, std::ios::binary);
@@ -155,9 +167,11 @@ Json DegerJson(const Deger& d, const std::string& cikti) {
             if (!f)
                 Hata(cikti + " yazılamadı");
         }
-        return Json{{"stream_bytes", d.metin.size()}, {"saved_to", cikti.empty() ? Json(nullptr) : Json(cikti)}};
+        return Json{{"stream_bytes", d.metin.size()},
+                    {"saved_to", cikti.empty() ? Json(nullptr) : Json(cikti)}};
     }
-    case DegerTuru::Callback: return nullptr;
+    case DegerTuru::Callback:
+        return nullptr;
     }
     return nullptr;
 }
