@@ -1,0 +1,317 @@
+#include "Unit1.h"
+
+#include "bekleme_gostergesi.h"
+#include "beklesinu.h"
+#include "arayuz_devri.h"
+#include "durumaciklamasi.h"
+#include "girisformu.h"
+#include "makine_kimligi.h"
+#include "mesaj.h"
+#include "sunucu_adresi.h"
+#include "surec.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPainter>
+#include <QPushButton>
+#include <QStyle>
+#include <QTabWidget>
+#include <QToolButton>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace rvz::app {
+
+namespace {
+
+struct SekmeTanimi {
+    const char* ad;
+    const char* baslik;
+    QStyle::StandardPixmap simge;
+};
+
+constexpr SekmeTanimi kSekmeler[] = {
+    {"sstoklistesi", "Stok Listesi", QStyle::SP_FileDialogContentsView},
+    {"ssepet", "Sepet", QStyle::SP_DialogSaveButton},
+    {"sonceki", "Önceki Siparişler", QStyle::SP_FileDialogDetailedView},
+    {"sccariekstre", "Cari Ekstre", QStyle::SP_FileDialogListView},
+    {"syeniler", "Yeni Stoklar", QStyle::SP_FileDialogNewFolder},
+    {"skampanyali", "Kampanyalı Stoklar", QStyle::SP_DialogYesButton},
+    {"sTabSheetduyuru", "Duyurular", QStyle::SP_MessageBoxInformation},
+    {"sTabbakiyeler", "Bakiyeler", QStyle::SP_BrowserReload},
+    {"ss", "Sanal Pos", QStyle::SP_DriveNetIcon},
+};
+
+QLabel* Yazi(const QString& metin, const char* ad, QWidget* ust) {
+    auto* e = new QLabel(metin, ust);
+    e->setObjectName(QLatin1String(ad));
+    return e;
+}
+
+// The distributor's logo, drawn: a red disc with the initials and the name beside it.
+QPixmap Logo() {
+    QPixmap p(210, 72);
+    p.fill(Qt::transparent);
+    QPainter r(&p);
+    r.setRenderHint(QPainter::Antialiasing);
+    r.setBrush(QColor(229, 57, 53));
+    r.setPen(Qt::NoPen);
+    r.drawEllipse(QRectF(4, 6, 60, 60));
+    r.setPen(Qt::white);
+    QFont f(QStringLiteral("DejaVu Sans"));
+    f.setBold(true);
+    f.setPixelSize(26);
+    r.setFont(f);
+    r.drawText(QRectF(4, 6, 60, 60), Qt::AlignCenter, QStringLiteral("PO"));
+    f.setPixelSize(20);
+    r.setFont(f);
+    r.drawText(QRectF(74, 10, 136, 28), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("PARLAVİK"));
+    f.setBold(false);
+    f.setPixelSize(13);
+    r.setFont(f);
+    r.drawText(QRectF(74, 38, 136, 22), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Otomotiv B2B"));
+    return p;
+}
+
+} // namespace
+
+TForm1::TForm1() {
+    setObjectName(QStringLiteral("Form1"));
+    // The application title and the caption; every message dialog uses a 15-point font.
+    QApplication::setApplicationDisplayName(QString());
+    QApplication::setApplicationName(QStringLiteral("Parlavik Otomotiv B2B"));
+    setWindowTitle(QStringLiteral("Parlavik Otomotiv B2B Programı"));
+    AnaPencereAta(this);
+
+    sbilgi.BilgiSayarAdi = BilgisayarAdiAl().toStdString();
+    sbilgi.BilgisayarKullanici = WindowsKullaniciAl().toStdString();
+    sbilgi.Icip = YerelIpAl().toStdString();
+    sbilgi.BILGISAYARID = BilgisayarIdAl().toStdString();
+
+    const auto adres = SunucuAdresiAl();
+    bagc.Parametreler().host = adres.host;
+    bagc.Parametreler().port = adres.port;
+
+    auto* merkez = new QWidget(this);
+    auto* duzen = new QVBoxLayout(merkez);
+    duzen->setContentsMargins(0, 0, 0, 0);
+    duzen->setSpacing(0);
+    duzen->addWidget(BaslikYap());
+    ustBanner_ = new QLabel(merkez);
+    ustBanner_->setObjectName(QStringLiteral("ustbanner"));
+    ustBanner_->setFixedHeight(0); // no height until a banner is loaded
+    duzen->addWidget(ustBanner_);
+    duzen->addWidget(AramaCubuguYap());
+    SekmeleriYap();
+    duzen->addWidget(sekmeler_, 1);
+    auto* aciklama = new TDurumAciklamasi(merkez);
+    aciklama->setObjectName(QStringLiteral("durumaciklamasi"));
+    aciklama->setFixedHeight(27);
+    duzen->addWidget(aciklama);
+    duzen->addWidget(DuyuruCubuguYap());
+    setCentralWidget(merkez);
+    MenuYap();
+    KullaniciTipiUygula(-1);
+    araedit->setFocus();
+}
+
+QWidget* TForm1::BaslikYap() {
+    auto* baslik = new QWidget(this);
+    baslik->setObjectName(QStringLiteral("baslik"));
+    baslik->setFixedHeight(100);
+    auto* logo = new QLabel(baslik);
+    logo->setObjectName(QStringLiteral("logo"));
+    logo->setPixmap(Logo());
+
+    kullaniciDegeri_ = Yazi({}, "kullanici", baslik);
+    firmaDegeri_ = Yazi({}, "firma", baslik);
+    temsilciDegeri_ = Yazi({}, "temsilci", baslik);
+    auto* etiketler = new QGridLayout;
+    etiketler->setHorizontalSpacing(6);
+    etiketler->setVerticalSpacing(4);
+    const std::pair<const char*, QLabel*> satirlar[] = {
+        {"Kullanıcı: ", kullaniciDegeri_}, {"Firma: ", firmaDegeri_}, {"Temsilci: ", temsilciDegeri_}};
+    int i = 0;
+    for (const auto& [metin, deger] : satirlar) {
+        auto* e = Yazi(QString::fromUtf8(metin), "baslikEtiketi", baslik);
+        e->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        etiketler->addWidget(e, i, 0);
+        etiketler->addWidget(deger, i++, 1);
+    }
+    etiketler->setColumnStretch(1, 1);
+
+    baslikBanner_ = new QLabel(baslik);
+    baslikBanner_->setObjectName(QStringLiteral("baslikbanner"));
+    baslikBanner_->setFixedSize(468, 80);
+    baslikBanner_->setAlignment(Qt::AlignCenter);
+
+    menuTusu_ = new QToolButton(baslik);
+    menuTusu_->setObjectName(QStringLiteral("menutusu"));
+    menuTusu_->setText(QStringLiteral("Menü"));
+    menuTusu_->setPopupMode(QToolButton::MenuButtonPopup);
+    menuTusu_->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    menuTusu_->setIcon(style()->standardIcon(QStyle::SP_TitleBarMenuButton));
+    menuTusu_->setMinimumSize(96, 40);
+    connect(menuTusu_, &QToolButton::clicked, menuTusu_, &QToolButton::showMenu);
+
+    auto* d = new QHBoxLayout(baslik);
+    d->setContentsMargins(12, 8, 12, 8);
+    d->setSpacing(16);
+    d->addWidget(logo);
+    d->addLayout(etiketler, 1);
+    d->addWidget(baslikBanner_);
+    d->addWidget(menuTusu_, 0, Qt::AlignVCenter);
+    return baslik;
+}
+
+QWidget* TForm1::AramaCubuguYap() {
+    auto* cubuk = new QWidget(this);
+    cubuk->setObjectName(QStringLiteral("aramacubugu"));
+    cubuk->setFixedHeight(35);
+    araedit = new QLineEdit(cubuk);
+    araedit->setObjectName(QStringLiteral("araedit"));
+    araedit->setAccessibleName(QStringLiteral("Ara"));
+    araedit->setPlaceholderText(QStringLiteral("Parça no, OEM no, barkod ya da parça adı"));
+    araedit->setMinimumWidth(360);
+    ara_ = new QPushButton(QStringLiteral("Ara"), cubuk);
+    ara_->setObjectName(QStringLiteral("ara"));
+    temizle_ = new QPushButton(QStringLiteral("Temizle"), cubuk);
+    temizle_->setObjectName(QStringLiteral("temizle"));
+    baskaCari_ = new QPushButton(QStringLiteral("Başka Cari Seç"), cubuk);
+    baskaCari_->setObjectName(QStringLiteral("baskacarisec"));
+
+    auto* d = new QHBoxLayout(cubuk);
+    d->setContentsMargins(10, 3, 10, 3);
+    d->setSpacing(6);
+    d->addWidget(araedit);
+    d->addWidget(ara_);
+    d->addWidget(temizle_);
+    d->addWidget(baskaCari_);
+    d->addStretch();
+    for (std::size_t i = 0; i < gostergeler_.size(); ++i) {
+        gostergeler_[i] = new BeklemeGostergesi(cubuk);
+        gostergeler_[i]->setObjectName(QStringLiteral("bekle%1").arg(i + 1));
+        gostergeler_[i]->hide();
+        d->addWidget(gostergeler_[i]);
+    }
+    return cubuk;
+}
+
+void TForm1::SekmeleriYap() {
+    sekmeler_ = new QTabWidget(this);
+    sekmeler_->setObjectName(QStringLiteral("sekmeler"));
+    sekmeler_->setDocumentMode(true);
+    sekmeler_->setIconSize(QSize(20, 20));
+    for (std::size_t i = 0; i < std::size(kSekmeler); ++i) {
+        const auto& t = kSekmeler[i];
+        auto* sayfa = new QWidget(sekmeler_);
+        sayfa->setObjectName(QLatin1String(t.ad));
+        sayfalar_[i] = sayfa;
+        sekmeler_->addTab(sayfa, style()->standardIcon(t.simge), QString::fromUtf8(t.baslik));
+    }
+    sekmeler_->setCurrentIndex(sstoklistesi);
+}
+
+QWidget* TForm1::DuyuruCubuguYap() {
+    auto* cubuk = new QWidget(this);
+    cubuk->setObjectName(QStringLiteral("duyurucubugu"));
+    cubuk->setFixedHeight(40);
+    auto* d = new QHBoxLayout(cubuk);
+    d->setContentsMargins(0, 0, 0, 0);
+    auto* kayan = new QWidget(cubuk);
+    kayan->setObjectName(QStringLiteral("kayanyazi"));
+    d->addWidget(kayan, 1);
+    auto* altBanner = new QLabel(cubuk);
+    altBanner->setObjectName(QStringLiteral("altbanner"));
+    d->addWidget(altBanner);
+    return cubuk;
+}
+
+void TForm1::MenuYap() {
+    menu_ = new QMenu(this);
+    menu_->setObjectName(QStringLiteral("genelmenu"));
+    auto* mail = menu_->addAction(QStringLiteral("Mail Gönder"));
+    mail->setObjectName(QStringLiteral("MailGonder1"));
+    menu_->addSeparator();
+    auto* sifre = menu_->addAction(QStringLiteral("Şifre Değiştirme İsteği"));
+    sifre->setObjectName(QStringLiteral("SifreDegistirme1"));
+    // The two forms come with the messaging windows; until then the items say so.
+    for (auto* a : {mail, sifre}) {
+        a->setEnabled(false);
+        a->setToolTip(QStringLiteral("Bu bölüm henüz hazır değil"));
+    }
+    menu_->addSeparator();
+    webSitesi_ = menu_->addAction(QString::fromStdString(bagc.Parametreler().host));
+    webSitesi_->setObjectName(QStringLiteral("WebSitesi1"));
+    connect(webSitesi_, &QAction::triggered, this, &TForm1::WebSitesiAc);
+    menu_->addSeparator();
+    auto* cikis = menu_->addAction(QStringLiteral("Çıkış"));
+    cikis->setObjectName(QStringLiteral("Cikis1"));
+    connect(cikis, &QAction::triggered, this, &QWidget::close);
+    menu_->addSeparator();
+    raporlar_ = menu_->addAction(QStringLiteral("Raporlar"));
+    raporlar_->setObjectName(QStringLiteral("Raporlar1"));
+    raporlar_->setEnabled(false);
+    raporlar_->setToolTip(QStringLiteral("Bu bölüm henüz hazır değil"));
+    menuTusu_->setMenu(menu_);
+}
+
+void TForm1::WebSitesiAc() {
+    QDesktopServices::openUrl(QUrl(QStringLiteral("http://") + webSitesi_->text() + QLatin1Char('/')));
+    araedit->selectAll();
+    araedit->setFocus();
+}
+
+void TForm1::KullaniciTipiUygula(int musteriTipi) {
+    kurallar_ = KurallariVer(musteriTipi);
+    baskaCari_->setVisible(kurallar_.baskaCariSec);
+    raporlar_->setVisible(kurallar_.raporlar);
+    sekmeler_->setTabVisible(skampanyali, !kurallar_.kampanyaGizli);
+}
+
+bool TForm1::GirisYap() {
+    Tgirisform giris(bagc, sbilgi);
+    if (giris.exec() != QDialog::Accepted)
+        return false;
+    KullaniciTipiUygula(sbilgi.MusteriTipi);
+    return true;
+}
+
+void TForm1::AnaBilgiAl() {
+    kullaniciDegeri_->setText(QString::fromStdString(sbilgi.ADI));
+    firmaDegeri_->setText(QString::fromStdString(sbilgi.CariAdi));
+    temsilciDegeri_->setText(QString::fromStdString(sbilgi.SaticiAdi) + QStringLiteral(" Telefonu: ") +
+                             QString::fromStdString(sbilgi.SaticiTelefon) + QStringLiteral(" email: ") +
+                             QString::fromStdString(sbilgi.SaticiMail));
+}
+
+bool TForm1::Baslat() {
+    acilisadet = 0;
+    if (!GirisYap()) {
+        SurecBitir(0);
+        return false;
+    }
+    AcilisIsleriniBaslat();
+    return true;
+}
+
+void TForm1::AcilisIsleriniBaslat() {
+    // The start-up loaders run one after the other on one worker; each writes to the window
+    // only through the user-interface thread.
+    ArkaPlanCagrisi([this] { ArayuzdeCalistir([this] { AnaBilgiAl(); }); })->Await([] {});
+}
+
+void TForm1::closeEvent(QCloseEvent* olay) {
+    olay->ignore();
+    if (MesajVer(QStringLiteral("Programdan Çıkmak İstiyor musunuz ?"), mtSoru, kEvetHayirTuslari, mbEvet) ==
+        mrEvet)
+        SurecBitir(0);
+}
+
+} // namespace rvz::app

@@ -1,0 +1,98 @@
+// TForm1: the main window. Its frame (header, search bar, tabs, legend, notice bar), the
+// general menu, the start-up sequence with the login, the user-type rules and leaving.
+#pragma once
+
+#include "baglanti.h"
+#include "baglantiu.h"
+#include "kullanici_tipi.h"
+
+#include <QMainWindow>
+
+#include <array>
+
+class QAction;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QTabWidget;
+class QToolButton;
+
+namespace rvz::app {
+
+class BeklemeGostergesi;
+
+class TForm1 : public QMainWindow {
+    Q_OBJECT
+public:
+    TForm1();
+
+    // The start-up sequence from the login on. False when the login did not succeed: the
+    // process has then been ended (in tests, whose ending returns, the window stays hidden).
+    bool Baslat();
+
+    // Shows the login modally with the connection and the session record; applies the rules.
+    bool GirisYap();
+    void KullaniciTipiUygula(int musteriTipi);
+    // Writes the header labels from the session record (user-interface thread).
+    void AnaBilgiAl();
+
+    TSonucBilgisi sbilgi;
+    TBaglanti bagc;
+    int acilisadet = 0;
+
+    // The tabs, in order; the index of each in the tab widget.
+    enum Sekme {
+        sstoklistesi,
+        ssepet,
+        sonceki,
+        sccariekstre,
+        syeniler,
+        skampanyali,
+        sTabSheetduyuru,
+        sTabbakiyeler,
+        ss,
+        kSekmeSayisi
+    };
+    QTabWidget* Sekmeler() const { return sekmeler_; }
+    QWidget* SekmeSayfasi(Sekme s) const { return sayfalar_[s]; }
+    BeklemeGostergesi* Gosterge(int i) const { return gostergeler_[static_cast<std::size_t>(i)]; }
+    QMenu* GenelMenu() const { return menu_; }
+    QAction* WebSitesi1() const { return webSitesi_; }
+    QAction* Raporlar() const { return raporlar_; }
+    QPushButton* BaskaCariSec() const { return baskaCari_; }
+    QLineEdit* AramaKutusu() const { return araedit; }
+    const KullaniciTipiKurallari& Kurallar() const { return kurallar_; }
+
+protected:
+    void closeEvent(QCloseEvent* olay) override;
+
+private:
+    QWidget* BaslikYap();
+    QWidget* AramaCubuguYap();
+    QWidget* DuyuruCubuguYap();
+    void SekmeleriYap();
+    void MenuYap();
+    void WebSitesiAc();
+    void AcilisIsleriniBaslat();
+
+    KullaniciTipiKurallari kurallar_;
+    QLabel* kullaniciDegeri_;
+    QLabel* firmaDegeri_;
+    QLabel* temsilciDegeri_;
+    QLabel* baslikBanner_;
+    QLabel* ustBanner_;
+    QLineEdit* araedit;
+    QPushButton* ara_;
+    QPushButton* temizle_;
+    QPushButton* baskaCari_;
+    std::array<BeklemeGostergesi*, 7> gostergeler_{};
+    QTabWidget* sekmeler_;
+    std::array<QWidget*, kSekmeSayisi> sayfalar_{};
+    QToolButton* menuTusu_;
+    QMenu* menu_;
+    QAction* webSitesi_;
+    QAction* raporlar_;
+};
+
+} // namespace rvz::app
