@@ -143,6 +143,8 @@ Tgirisform::Tgirisform(TBaglanti& bagim_, TSonucBilgisi& Bilgim_)
     duzen->addLayout(tuslar);
     duzen->addStretch(3);
     duzen->addWidget(iletisim);
+    // The contact lines may use the whole width, not only the column of the boxes.
+    iletisim->setContentsMargins(-20, 0, -20, 0);
 
     if (auto* ekran = screen())
         move(ekran->availableGeometry().center() - rect().center());
