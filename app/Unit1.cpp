@@ -1,12 +1,16 @@
 #include "Unit1.h"
 
+#include "arayuz_devri.h"
+#include "baglanti_ac.h"
 #include "bekleme_gostergesi.h"
 #include "beklesinu.h"
-#include "arayuz_devri.h"
 #include "durumaciklamasi.h"
 #include "girisformu.h"
+#include "kayanresim.h"
+#include "kayanyazi.h"
 #include "makine_kimligi.h"
 #include "mesaj.h"
+#include "proxim.h"
 #include "sunucu_adresi.h"
 #include "surec.h"
 
@@ -21,6 +25,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QStyle>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QToolButton>
 #include <QUrl>
@@ -79,6 +84,21 @@ QPixmap Logo() {
     return p;
 }
 
+// Tabs of one size, 120 by 45; the style wraps a long title inside.
+class SekmeCubugu : public QTabBar {
+public:
+    using QTabBar::QTabBar;
+
+protected:
+    QSize tabSizeHint(int) const override { return {120, 45}; }
+    QSize minimumTabSizeHint(int) const override { return {120, 45}; }
+};
+
+class SekmeAlani : public QTabWidget {
+public:
+    explicit SekmeAlani(QWidget* ust) : QTabWidget(ust) { setTabBar(new SekmeCubugu(this)); }
+};
+
 } // namespace
 
 TForm1::TForm1() {
@@ -97,6 +117,8 @@ TForm1::TForm1() {
     const auto adres = SunucuAdresiAl();
     bagc.Parametreler().host = adres.host;
     bagc.Parametreler().port = adres.port;
+    // The server knows the caller by the machine identifier of the hello.
+    bagc.Parametreler().makineId = sbilgi.BILGISAYARID;
 
     auto* merkez = new QWidget(this);
     auto* duzen = new QVBoxLayout(merkez);
@@ -148,15 +170,17 @@ QWidget* TForm1::BaslikYap() {
 
     baslikBanner_ = new QLabel(baslik);
     baslikBanner_->setObjectName(QStringLiteral("baslikbanner"));
-    baslikBanner_->setFixedSize(468, 80);
+    baslikBanner_->setFixedHeight(80);
+    baslikBanner_->setMinimumWidth(120);
+    baslikBanner_->setMaximumWidth(468);
+    baslikBanner_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     baslikBanner_->setAlignment(Qt::AlignCenter);
 
     menuTusu_ = new QToolButton(baslik);
     menuTusu_->setObjectName(QStringLiteral("menutusu"));
     menuTusu_->setText(QStringLiteral("Menü"));
     menuTusu_->setPopupMode(QToolButton::MenuButtonPopup);
-    menuTusu_->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    menuTusu_->setIcon(style()->standardIcon(QStyle::SP_TitleBarMenuButton));
+    menuTusu_->setToolButtonStyle(Qt::ToolButtonTextOnly);
     menuTusu_->setMinimumSize(96, 40);
     connect(menuTusu_, &QToolButton::clicked, menuTusu_, &QToolButton::showMenu);
 
@@ -164,8 +188,8 @@ QWidget* TForm1::BaslikYap() {
     d->setContentsMargins(12, 8, 12, 8);
     d->setSpacing(16);
     d->addWidget(logo);
-    d->addLayout(etiketler, 1);
-    d->addWidget(baslikBanner_);
+    d->addLayout(etiketler);
+    d->addWidget(baslikBanner_, 1);
     d->addWidget(menuTusu_, 0, Qt::AlignVCenter);
     return baslik;
 }
@@ -204,7 +228,7 @@ QWidget* TForm1::AramaCubuguYap() {
 }
 
 void TForm1::SekmeleriYap() {
-    sekmeler_ = new QTabWidget(this);
+    sekmeler_ = new SekmeAlani(this);
     sekmeler_->setObjectName(QStringLiteral("sekmeler"));
     sekmeler_->setDocumentMode(true);
     sekmeler_->setIconSize(QSize(20, 20));
@@ -224,12 +248,13 @@ QWidget* TForm1::DuyuruCubuguYap() {
     cubuk->setFixedHeight(40);
     auto* d = new QHBoxLayout(cubuk);
     d->setContentsMargins(0, 0, 0, 0);
-    auto* kayan = new QWidget(cubuk);
-    kayan->setObjectName(QStringLiteral("kayanyazi"));
-    d->addWidget(kayan, 1);
-    auto* altBanner = new QLabel(cubuk);
-    altBanner->setObjectName(QStringLiteral("altbanner"));
-    d->addWidget(altBanner);
+    kayanYazi_ = new TKayanYazi(cubuk);
+    kayanYazi_->setObjectName(QStringLiteral("kayanyazi"));
+    d->addWidget(kayanYazi_, 1);
+    altBanner_ = new TKayanResim(cubuk);
+    altBanner_->setObjectName(QStringLiteral("altbanner"));
+    altBanner_->setFixedWidth(0); // no width until a banner is loaded
+    d->addWidget(altBanner_);
     return cubuk;
 }
 
@@ -303,8 +328,32 @@ bool TForm1::Baslat() {
 
 void TForm1::AcilisIsleriniBaslat() {
     // The start-up loaders run one after the other on one worker; each writes to the window
-    // only through the user-interface thread.
-    ArkaPlanCagrisi([this] { ArayuzdeCalistir([this] { AnaBilgiAl(); }); })->Await([] {});
+    // only through the user-interface thread. The connection settings are copied here, so the
+    // worker never reads the configured connection itself.
+    auto ayarlar = bagc.Parametreler();
+    ArkaPlanCagrisi([this, ayarlar] {
+        ArayuzdeCalistir([this] { AnaBilgiAl(); });
+        KayanYaziAl(ayarlar);
+    })->Await([] {});
+}
+
+void TForm1::KayanYaziAl(const BaglantiParametreleri& ayarlar) {
+    TBaglanti baglanti(ayarlar);
+    if (!BaglantiAc(baglanti, 1))
+        return;
+    // A remote error is not caught here: it ends the start-up work and reaches the error report.
+    std::string metin;
+    {
+        TServerMethods1Client istemci(baglanti.DBXConnection());
+        metin = istemci.KayanYaziGetir();
+    }
+    baglanti.Kapat();
+    const QString yazi = QString::fromStdString(metin).trimmed();
+    ArayuzdeCalistir([this, yazi] {
+        kayanYazi_->OgeAta(yazi);
+        if (!yazi.isEmpty())
+            kayanYazi_->Baslat();
+    });
 }
 
 void TForm1::closeEvent(QCloseEvent* olay) {

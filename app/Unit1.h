@@ -18,6 +18,11 @@ class QPushButton;
 class QTabWidget;
 class QToolButton;
 
+namespace rvz {
+class TKayanResim;
+class TKayanYazi;
+} // namespace rvz
+
 namespace rvz::app {
 
 class BeklemeGostergesi;
@@ -58,6 +63,7 @@ public:
     QWidget* SekmeSayfasi(Sekme s) const { return sayfalar_[s]; }
     BeklemeGostergesi* Gosterge(int i) const { return gostergeler_[static_cast<std::size_t>(i)]; }
     QMenu* GenelMenu() const { return menu_; }
+    TKayanYazi* KayanYazi() const { return kayanYazi_; }
     QAction* WebSitesi1() const { return webSitesi_; }
     QAction* Raporlar() const { return raporlar_; }
     QPushButton* BaskaCariSec() const { return baskaCari_; }
@@ -75,6 +81,8 @@ private:
     void MenuYap();
     void WebSitesiAc();
     void AcilisIsleriniBaslat();
+    // The news line (worker thread, its own connection).
+    void KayanYaziAl(const BaglantiParametreleri& ayarlar);
 
     KullaniciTipiKurallari kurallar_;
     QLabel* kullaniciDegeri_;
@@ -82,6 +90,8 @@ private:
     QLabel* temsilciDegeri_;
     QLabel* baslikBanner_;
     QLabel* ustBanner_;
+    TKayanYazi* kayanYazi_;
+    TKayanResim* altBanner_;
     QLineEdit* araedit;
     QPushButton* ara_;
     QPushButton* temizle_;

@@ -1,9 +1,9 @@
 #include "girisformu.h"
 
 #include "ayar_dosyasi.h"
+#include "baglanti_ac.h"
 #include "bekleme_gostergesi.h"
 #include "beklesinu.h"
-#include "baglanti_ac.h"
 #include "dosyaindiru.h"
 #include "formistekyeniu.h"
 #include "makine_kimligi.h"
@@ -67,7 +67,9 @@ Tgirisform::CariSecici Tgirisform::CariSeciciAta(CariSecici secici) {
     return onceki;
 }
 
-QString Tgirisform::DisIpAl() { return QStringLiteral("127.0.0.1"); }
+QString Tgirisform::DisIpAl() {
+    return QStringLiteral("127.0.0.1");
+}
 
 QString Tgirisform::IstekAdresi(const QString& idsi) {
     return QStringLiteral("http://") + QString::fromStdString(SunucuAdresiAl().host) +
@@ -172,7 +174,8 @@ void Tgirisform::AyarOku() {
     AyarDosyasi ayar(AyarDosyasi::VarsayilanYol());
     if (!QFile::exists(ayar.Yol()) || !ayar.Oku())
         return;
-    benihatirla->setChecked(ayar.Deger(kBolum, QStringLiteral("hatırla"), QStringLiteral("1")) != QLatin1String("0"));
+    benihatirla->setChecked(ayar.Deger(kBolum, QStringLiteral("hatırla"), QStringLiteral("1")) !=
+                            QLatin1String("0"));
     if (benihatirla->isChecked()) {
         adi->setText(ayar.Deger(kBolum, QStringLiteral("isim"), {}));
         sifre->setText(ayar.Deger(kBolum, QStringLiteral("sifre"), {}));
@@ -184,7 +187,8 @@ void Tgirisform::AyarKaydet() {
     ayar.Oku();
     ayar.Ata(kBolum, QStringLiteral("isim"), adi->text());
     ayar.Ata(kBolum, QStringLiteral("sifre"), sifre->text());
-    ayar.Ata(kBolum, QStringLiteral("hatırla"), benihatirla->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
+    ayar.Ata(kBolum, QStringLiteral("hatırla"),
+             benihatirla->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
     ayar.Kaydet();
 }
 
@@ -234,7 +238,9 @@ void Tgirisform::Devamet(const QString& adres) {
     Bilgim.Disip = adres.toStdString();
     bagim.Parametreler().host = SunucuAdresiAl().host;
     auto bulundu = std::make_shared<bool>(false);
-    ArkaPlanCagrisi([this, bulundu] { *bulundu = GirisBilgisiAl(); })->Await([this, bulundu] { Tamamla(*bulundu); });
+    ArkaPlanCagrisi([this, bulundu] { *bulundu = GirisBilgisiAl(); })->Await([this, bulundu] {
+        Tamamla(*bulundu);
+    });
 }
 
 bool Tgirisform::GirisBilgisiAl() {
@@ -284,7 +290,8 @@ void Tgirisform::Tamamla(bool bulundu) {
         reject();
         return;
     }
-    if (QString::fromStdString(Bilgim.ADI) == adi->text() && QString::fromStdString(Bilgim.SIFRE) == sifre->text()) {
+    if (QString::fromStdString(Bilgim.ADI) == adi->text() &&
+        QString::fromStdString(Bilgim.SIFRE) == sifre->text()) {
         AyarKaydet();
         if (Bilgim.AKTIF == 1) {
             if ((Bilgim.MusteriTipi == 1 || Bilgim.MusteriTipi == 2) && !CariSecimiAc()) {

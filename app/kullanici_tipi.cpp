@@ -14,9 +14,14 @@ KullaniciTipiKurallari KurallariVer(int musteriTipi) {
         k.ilkFiyat = musteriTipi == 2;
         k.fiyatDegistir = musteriTipi == 2;
         break;
-    case 3: k.sepetDurumGizli = true; break;
-    case 4: k.kampanyaGizli = true; break;
-    default: break;
+    case 3:
+        k.sepetDurumGizli = true;
+        break;
+    case 4:
+        k.kampanyaGizli = true;
+        break;
+    default:
+        break;
     }
     return k;
 }

@@ -1,9 +1,12 @@
 // ruvizezevuv: the desktop client of the Parlavik Otomotiv B2B ordering system.
 #include "Unit1.h"
+#include "bellek.h"
 #include "makine_kimligi.h"
 #include "tema.h"
+#include "uygulama.h"
 
 #include <QApplication>
+#include <QScreen>
 
 #include <cstdio>
 #include <cstring>
@@ -16,11 +19,15 @@ int main(int argc, char** argv) {
             return 0;
         }
 
-    QApplication uygulama(argc, argv);
+    rvz::BellekAyarla();
+    rvz::app::TUygulama uygulama(argc, argv);
     rvz::app::TemaUygula(uygulama);
     rvz::app::TForm1 pencere;
     if (!pencere.Baslat())
         return 0;
+    // Without a window manager "maximised" means nothing; the screen's size is the same thing.
+    if (auto* ekran = pencere.screen())
+        pencere.setGeometry(ekran->availableGeometry());
     pencere.showMaximized();
     return QApplication::exec();
 }

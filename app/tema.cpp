@@ -7,7 +7,9 @@
 #include <QFont>
 
 // The resources of a static library are registered by hand.
-static void TemaKaynaklariniYukle() { Q_INIT_RESOURCE(tema); }
+static void TemaKaynaklariniYukle() {
+    Q_INIT_RESOURCE(tema);
+}
 
 namespace rvz::app {
 

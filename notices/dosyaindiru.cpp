@@ -71,10 +71,11 @@ Tdosyaindir::Tdosyaindir(QWidget* owner, int sunucuSurumu) : QDialog(owner), adr
     setWindowFlag(Qt::Tool);
     setFixedSize(543, 309);
 
-    mesaj_ = new QLabel(QStringLiteral("Parlavik Otomotiv B2B Programının\r\nYeni versiyonu indirilecektir\r\n"
-                                       "Lütfen Bekleyiniz...!\r\nVersion: ") +
-                            QString::number(sunucuSurumu) + QLatin1Char('-') + QString::number(kSurum),
-                        this);
+    mesaj_ =
+        new QLabel(QStringLiteral("Parlavik Otomotiv B2B Programının\r\nYeni versiyonu indirilecektir\r\n"
+                                  "Lütfen Bekleyiniz...!\r\nVersion: ") +
+                       QString::number(sunucuSurumu) + QLatin1Char('-') + QString::number(kSurum),
+                   this);
     mesaj_->setObjectName(QStringLiteral("mesaj"));
     mesaj_->setAlignment(Qt::AlignCenter);
     mesaj_->setWordWrap(true);
@@ -132,12 +133,13 @@ void Tdosyaindir::IndirBaslat() {
     istek.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
     istek.setAttribute(QNetworkRequest::CookieLoadControlAttribute, QNetworkRequest::Manual);
     istek.setAttribute(QNetworkRequest::CookieSaveControlAttribute, QNetworkRequest::Manual);
-    istek.setRawHeader("Accept",
-                       "text/html,application/xhtml+xml,application/xml;q=0.9,image/webp,image/apng,*/*;q=0.8");
+    istek.setRawHeader(
+        "Accept", "text/html,application/xhtml+xml,application/xml;q=0.9,image/webp,image/apng,*/*;q=0.8");
     // Accept-Encoding is left to the network layer, which then also decompresses the answer.
     istek.setRawHeader("Accept-Language", "en-US,tr-TR;q=0.8,tr;q=0.6,en;q=0.4");
-    istek.setRawHeader("User-Agent", "Mozilla/5.0 (Windows NT 10.0; Win64; x64) AppleWebKit/537.36 (KHTML, like "
-                                     "Gecko) Chrome/60.0.3112.32 Safari/537.36");
+    istek.setRawHeader("User-Agent",
+                       "Mozilla/5.0 (Windows NT 10.0; Win64; x64) AppleWebKit/537.36 (KHTML, like "
+                       "Gecko) Chrome/60.0.3112.32 Safari/537.36");
     cevap_ = ag_.get(istek);
     connect(cevap_, &QNetworkReply::downloadProgress, this, &Tdosyaindir::Ilerleme);
     connect(cevap_, &QNetworkReply::finished, this, &Tdosyaindir::Bitti);
@@ -172,7 +174,8 @@ void Tdosyaindir::Bitti() {
 }
 
 void Tdosyaindir::HataVeBitir(const QString& hata) {
-    app::MesajVer(QStringLiteral("Hata Oluştu !\r\nHata: ") + hata, app::mtHata, app::kTamamTusu, app::mbTamam);
+    app::MesajVer(QStringLiteral("Hata Oluştu !\r\nHata: ") + hata, app::mtHata, app::kTamamTusu,
+                  app::mbTamam);
     app::SurecBitir(0);
     reject();
 }
