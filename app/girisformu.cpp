@@ -21,6 +21,7 @@
 #include <QLineEdit>
 #include <QLinearGradient>
 #include <QPainter>
+#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
@@ -226,10 +227,13 @@ void Tgirisform::Giris() {
     giris_->setEnabled(false);
     bekle_->show();
     auto adres = std::make_shared<QString>();
-    ArkaPlanCagrisi([adres] { *adres = DisIpAl(); })->Await([this, adres] {
-        giris_->setText(QStringLiteral("Giriş!"));
-        bekle_->hide();
-        Devamet(*adres);
+    QPointer<Tgirisform> pencere(this);
+    ArkaPlanCagrisi([adres] { *adres = DisIpAl(); })->Await([pencere, adres] {
+        if (!pencere) // closed meanwhile
+            return;
+        pencere->giris_->setText(QStringLiteral("Giriş!"));
+        pencere->bekle_->hide();
+        pencere->Devamet(*adres);
     });
 }
 
@@ -237,25 +241,40 @@ void Tgirisform::Devamet(const QString& adres) {
     disIp_ = adres;
     Bilgim.Disip = adres.toStdString();
     bagim.Parametreler().host = SunucuAdresiAl().host;
-    auto bulundu = std::make_shared<bool>(false);
-    ArkaPlanCagrisi([this, bulundu] { *bulundu = GirisBilgisiAl(); })->Await([this, bulundu] {
-        Tamamla(*bulundu);
+    // The work reads only the settings and fills its own copy of the record, so a dialog closed
+    // meanwhile is never touched from the worker.
+    struct Sonuc {
+        bool bulundu = false;
+        TSonucBilgisi kayit;
+    };
+    auto sonuc = std::make_shared<Sonuc>();
+    sonuc->kayit.Kopyala(Bilgim);
+    QPointer<Tgirisform> pencere(this);
+    ArkaPlanCagrisi([sonuc, ayarlar = bagim.Parametreler(), kimlik = idsi, adres] {
+        sonuc->bulundu = GirisBilgisiAl(ayarlar, kimlik, adres, sonuc->kayit);
+    })->Await([pencere, sonuc] {
+        if (!pencere)
+            return;
+        if (sonuc->bulundu)
+            pencere->Bilgim.Kopyala(sonuc->kayit);
+        pencere->Tamamla(sonuc->bulundu);
     });
 }
 
-bool Tgirisform::GirisBilgisiAl() {
+bool Tgirisform::GirisBilgisiAl(const BaglantiParametreleri& ayarlar, const QString& idsi,
+                                const QString& disIp, TSonucBilgisi& Bilgim) {
     try {
-        auto kopya = bagim.Kopya();
-        if (!BaglantiAc(*kopya, 0))
+        TBaglanti kopya(ayarlar);
+        if (!BaglantiAc(kopya, 0))
             return false;
         {
-            TServerMethods1Client istemci(kopya->DBXConnection());
+            TServerMethods1Client istemci(kopya.DBXConnection());
             const auto* kayit = istemci.BuyukGetir(idsi.toStdString());
             if (!kayit)
                 return false;
             Bilgim.Kopyala(*kayit);
         }
-        kopya->Kapat();
+        kopya.Kapat();
     } catch (const std::exception&) {
         return false;
     }
@@ -263,7 +282,7 @@ bool Tgirisform::GirisBilgisiAl() {
     Bilgim.BilgisayarKullanici = WindowsKullaniciAl().toStdString();
     Bilgim.Icip = YerelIpAl().toStdString();
     Bilgim.BILGISAYARID = idsi.toStdString();
-    Bilgim.Disip = disIp_.toStdString();
+    Bilgim.Disip = disIp.toStdString();
     return true;
 }
 

@@ -47,7 +47,10 @@ protected:
 
 private:
     void Devamet(const QString& adres);
-    bool GirisBilgisiAl();
+    // Worker thread: the session record registered for `idsi`, into `Bilgim`; false when there is
+    // none or the server cannot be reached.
+    static bool GirisBilgisiAl(const BaglantiParametreleri& ayarlar, const QString& idsi,
+                               const QString& disIp, TSonucBilgisi& Bilgim);
     void Tamamla(bool bulundu);
     void Tekrar(); // back to idle after a message
     void YeniSurumIndir();

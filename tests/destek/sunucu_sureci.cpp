@@ -65,6 +65,19 @@ void SunucuSureci::Durdur() {
     }
 }
 
+bool SunucuSureci::Yonet(const QStringList& komut) {
+    QProcess yonetim;
+    yonetim.setProcessChannelMode(QProcess::MergedChannels);
+    yonetim.start(QStringLiteral(RVZ_SUNUCU_PROGRAMI),
+                  QStringList{"admin", "--db", VeritabaniYolu()} + komut);
+    if (!yonetim.waitForFinished(kAcilisSuresi) || yonetim.exitStatus() != QProcess::NormalExit ||
+        yonetim.exitCode() != 0) {
+        hata_ = QStringLiteral("Yönetim komutu başarısız: ") + QString::fromUtf8(yonetim.readAll());
+        return false;
+    }
+    return true;
+}
+
 app::BaglantiParametreleri SunucuSureci::Parametreler() const {
     app::BaglantiParametreleri p;
     p.host = "127.0.0.1";

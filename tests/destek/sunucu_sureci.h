@@ -33,6 +33,9 @@ public:
     std::uint16_t Port() const { return port_; }
     const QString& Hata() const { return hata_; }
     QString VeritabaniYolu() const { return klasor_.filePath(QStringLiteral("veri.db")); }
+    // Runs "ruvizezevuv-server admin --db <this database> <komut>", e.g. to register a machine.
+    // False, with Hata, when the command fails.
+    bool Yonet(const QStringList& komut);
     // Connection settings that reach this server.
     app::BaglantiParametreleri Parametreler() const;
 
