@@ -146,6 +146,10 @@ void Tdosyaindir::IndirBaslat() {
 }
 
 void Tdosyaindir::Ilerleme(qint64 alinan, qint64 toplam) {
+    // Only an announced length counts: at the end of an unannounced body the network layer
+    // reports what arrived as the total, which would show a finished bar for nothing known.
+    if (cevap_ && !cevap_->header(QNetworkRequest::ContentLengthHeader).isValid())
+        return;
     const QString metin = IlerlemeMetni(alinan, toplam);
     if (metin.isEmpty())
         return;
