@@ -1,4 +1,4 @@
-// Machine identity, hexadecimal picture texts, address encoding, money rounding and DoluMu.
+// Machine identity, hexadecimal picture texts, address encoding, and money rounding.
 #include "test_ana.h"
 #include "utils.h"
 
@@ -20,13 +20,6 @@ void DosyaYaz(const std::filesystem::path& yol, const std::string& icerik) {
     std::filesystem::create_directories(yol.parent_path());
     std::ofstream(yol, std::ios::binary) << icerik;
 }
-
-struct SahteVeri {
-    bool acik;
-    int kayit;
-    bool Active() const { return acik; }
-    int RecordCount() const { return kayit; }
-};
 
 } // namespace
 
@@ -208,21 +201,6 @@ private slots:
         QVERIFY(!std::signbit(sonuc) || beklenen < 0);
     }
 
-    void doluMu_data() {
-        QTest::addColumn<bool>("acik");
-        QTest::addColumn<int>("kayit");
-        QTest::addColumn<bool>("beklenen");
-        QTest::newRow("kapalı") << false << 3 << false;
-        QTest::newRow("açık boş") << true << 0 << false;
-        QTest::newRow("açık dolu") << true << 1 << true;
-    }
-    void doluMu() {
-        QFETCH(bool, acik);
-        QFETCH(int, kayit);
-        QFETCH(bool, beklenen);
-        QCOMPARE(DoluMu(SahteVeri{acik, kayit}), beklenen);
-        QVERIFY(!DoluMu(static_cast<const SahteVeri*>(nullptr)));
-    }
 
     void veriKlasoruOlusturulur() {
         QTemporaryDir ev;
