@@ -7,6 +7,8 @@
 #include "tcp_baglanti.h"
 #include "temel_yontemler.h"
 
+#include "her_turden_tablo.h"
+
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -23,25 +25,7 @@ using namespace std::chrono_literals;
 
 namespace {
 
-Tablo HerTurdenTablo() {
-    Tablo t;
-    t.SutunEkle("I", SutunTuru::Integer);
-    t.SutunEkle("I64", SutunTuru::Int64);
-    t.SutunEkle("D", SutunTuru::Double);
-    t.SutunEkle("P", SutunTuru::Currency);
-    t.SutunEkle("B", SutunTuru::Bcd);
-    t.SutunEkle("E", SutunTuru::Boolean);
-    t.SutunEkle("T", SutunTuru::Date);
-    t.SutunEkle("TS", SutunTuru::DateTime);
-    t.SutunEkle("Açıklama", SutunTuru::WideText);
-    t.SutunEkle("A8", SutunTuru::AnsiText);
-    t.SutunEkle("Y", SutunTuru::Bytes);
-    t.satirlar.push_back({std::int64_t{42}, std::int64_t{1} << 40, 1234567.891, 12.5, 0.1, std::int64_t{1},
-                          OleTarih(2026, 12, 11), OleTarih(2026, 12, 11, 13, 30), std::string("ŞÇÖĞÜİ ışığı"),
-                          std::string("KARGO"), std::string("\x89PNG", 4)});
-    t.satirlar.push_back(std::vector<Hucre>(11));
-    return t;
-}
+using test::HerTurdenTablo;
 
 // A test double of the business: one member of every result kind.
 Dagitici TestDagiticisi() {
