@@ -19,7 +19,7 @@ int main(int argc, char** argv) {
             return 0;
         }
 
-    rvz::BellekAyarla();
+    rvz::BellekAyarla(argv);
     rvz::app::TUygulama uygulama(argc, argv);
     rvz::app::TemaUygula(uygulama);
     rvz::app::TForm1 pencere;

@@ -45,7 +45,7 @@ template <class T> bool Sayi(std::string_view s, T& hedef) {
 
 int Yonetim(int argc, char** argv) {
     using namespace rvz::sunucu;
-    rvz::BellekAyarla();
+    rvz::BellekAyarla(argv);
     std::vector<std::string> a(argv + 2, argv + argc);
     std::string db = "ruvizezevuv.db";
     if (a.size() >= 2 && a[0] == "--db") {

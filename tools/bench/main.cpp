@@ -9,7 +9,7 @@
 
 int main(int argc, char** argv) {
     using namespace rvz::bench;
-    rvz::BellekAyarla();
+    rvz::BellekAyarla(argv);
     Ayarlar a;
     std::vector<std::string> secilen;
     for (int i = 1; i < argc; ++i) {
