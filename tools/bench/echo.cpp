@@ -1,11 +1,10 @@
 // A trivial call with a new connection per call: connect, hello, EchoString, close.
 #include "olcum.h"
 
-#include "gunluk.h"
 #include "proxim.h"
-#include "sunucu.h"
 #include "tcp_baglanti.h"
 #include "temel_yontemler.h"
+#include "yerel_sunucu.h"
 
 namespace rvz::bench {
 namespace {
@@ -13,19 +12,14 @@ namespace {
 int EchoOlc(const Ayarlar& a) {
     sunucu::Dagitici dagitici;
     sunucu::TemelYontemleriKaydet(dagitici);
-    std::unique_ptr<sunucu::Sunucu> sunucu;
+    std::unique_ptr<YerelSunucu> sunucu;
     BaglantiAyarlari b;
     b.host = a.host;
     b.port = a.port;
     b.makineId = a.makineId;
     if (a.port == 0) {
-        sunucu::GunlukSessiz(true);
-        sunucu::SunucuAyarlari s;
-        s.dinle = "127.0.0.1";
-        s.port = 0;
-        sunucu = std::make_unique<sunucu::Sunucu>(s, dagitici);
-        sunucu->Baslat();
-        b.port = sunucu->Port();
+        sunucu = std::make_unique<YerelSunucu>(dagitici);
+        b.port = sunucu->Ayarlar().port;
     }
     Yuklen("EchoString, her çağrıda yeni bağlantı (" + b.host + ":" + std::to_string(b.port) + ")",
            a.cagiranlar, a.sure, [&] {

@@ -9,10 +9,10 @@
 #include "is.h"
 #include "proxim.h"
 #include "sqlite_depo.h"
-#include "sunucu.h"
 #include "tcp_baglanti.h"
 #include "veriseti.h"
 #include "verisetiislemleri.h"
+#include "yerel_sunucu.h"
 
 #include <unistd.h>
 
@@ -57,14 +57,8 @@ int StokAramaOlc(const Ayarlar& a) {
         std::printf("sunucu tarafı StokAraGetir: %zu çağrı, medyan %.2f ms, p90 %.2f ms (hedef ≤ 5 ms)\n",
                     sunucuda.Sayi(), sunucuda.Yuzdelik(50), sunucuda.Yuzdelik(90));
 
-        sunucu::SunucuAyarlari s;
-        s.dinle = "127.0.0.1";
-        s.port = 0;
-        sunucu::Sunucu sunucu(s, dagitici);
-        sunucu.Baslat();
-        BaglantiAyarlari b;
-        b.port = sunucu.Port();
-        b.makineId = a.makineId;
+        YerelSunucu sunucu(dagitici);
+        const auto b = sunucu.Ayarlar(a.makineId);
         std::size_t satir = 0;
         // As the client does it: connect, call, copy the packet into the stock list's dataset.
         Yuklen("StokAraGetir gidiş dönüşü ve istemcinin veri setine kopya, her çağrıda yeni bağlantı "
@@ -80,7 +74,6 @@ int StokAramaOlc(const Ayarlar& a) {
                    satir = static_cast<std::size_t>(stok.RecordCount());
                });
         std::printf("eşleşen satır: %zu\n", satir);
-        sunucu.Durdur();
     }
     for (auto ek : {"", "-wal", "-shm"})
         std::filesystem::remove(dosya.string() + ek);

@@ -1,10 +1,9 @@
 // A 1,000-row table of 35 columns across the wire: encode, send, decode, per call.
 #include "olcum.h"
 
-#include "gunluk.h"
 #include "proxim.h"
-#include "sunucu.h"
 #include "tcp_baglanti.h"
+#include "yerel_sunucu.h"
 
 namespace rvz::bench {
 namespace {
@@ -30,17 +29,11 @@ Tablo OrnekTablo(int satir) {
 }
 
 int TabloOlc(const Ayarlar& a) {
-    sunucu::GunlukSessiz(true);
     sunucu::Dagitici dagitici;
     const auto tablo = Deger::Paket(OrnekTablo(1000));
     dagitici.Kaydet("YenilerVer2", [&](const sunucu::CagriBaglami&, sunucu::Konumlar& k) { k.Sonuc(tablo); });
-    sunucu::SunucuAyarlari s;
-    s.dinle = "127.0.0.1";
-    s.port = 0;
-    sunucu::Sunucu sunucu(s, dagitici);
-    sunucu.Baslat();
-    BaglantiAyarlari b;
-    b.port = sunucu.Port();
+    YerelSunucu sunucu(dagitici);
+    const auto b = sunucu.Ayarlar();
     Yuklen("1000 satır × 35 sütunluk paket, her çağrıda yeni bağlantı, tek çağıran", 1, a.sure, [&] {
         TTcpBaglanti baglanti(b);
         baglanti.Ac();
