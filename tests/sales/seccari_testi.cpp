@@ -3,6 +3,7 @@
 #include "cari_bilgileri.h"
 #include "cari_secimi.h"
 #include "izgara.h"
+#include "izgarabasligi.h"
 #include "kayit.h"
 #include "modal.h"
 #include "satici_ortami.h"
@@ -11,6 +12,7 @@
 #include "veriseti.h"
 
 #include <QDir>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -255,6 +257,23 @@ private slots:
         SatiraTikla(*a.pencere, 0);
         QCOMPARE(a.pencere->BilgiPaneli()->Deger(QStringLiteral("Bakiye:")),
                  QStringLiteral("1.234.567,89 B"));
+    }
+
+    void basliklarSuzgecDugmesindenAyri() {
+        // Columns sized to their content leave every caption clear of its filter button.
+        AcikPencere a(ortam_, rvz::test::kTemsilci);
+        Listele(*a.pencere, "sBitBtn2");
+        auto* baslik = a.pencere->Izgara()->Baslik();
+        for (int i = 0; i < baslik->count(); ++i) {
+            if (baslik->isSectionHidden(i))
+                continue;
+            const QRect bolum(0, 0, baslik->sectionSize(i), baslik->height());
+            const auto yazi = baslik->model()->headerData(i, Qt::Horizontal).toString();
+            QRect alan(0, 0, baslik->fontMetrics().horizontalAdvance(yazi), baslik->fontMetrics().height());
+            alan.moveCenter(bolum.center());
+            QVERIFY2(!alan.adjusted(-4, 0, 4, 0).intersects(TIzgaraBasligi::DugmeAlani(bolum)),
+                     qPrintable(yazi));
+        }
     }
 
     void secim_data() {
