@@ -53,6 +53,26 @@ Tseccari::Tseccari(app::TBaglanti& bag_, TSonucBilgisi& bilgim_, QWidget* ust)
     setObjectName(QStringLiteral("seccari"));
     setWindowTitle(QStringLiteral("Cari Seçimi"));
 
+    auto* duzen = new QVBoxLayout(this);
+    duzen->addLayout(TusCubuguYap());
+    duzen->addWidget(AramaKutusuYap());
+    duzen->addWidget(OrtaYap(), 1);
+    duzen->addLayout(AltCubukYap());
+
+    MenuYap();
+
+    auto* ekran = ust && ust->screen() ? ust->screen() : QGuiApplication::primaryScreen();
+    if (ekran)
+        setGeometry(ekran->availableGeometry().adjusted(kKenarBoslugu, kKenarBoslugu, -kKenarBoslugu,
+                                                        -kKenarBoslugu));
+    NEdit1->setFocus();
+}
+
+Tseccari::~Tseccari() {
+    izgara_->VeriSetiAyir();
+}
+
+QHBoxLayout* Tseccari::TusCubuguYap() {
     auto* tuslar = new QHBoxLayout;
     tuslar->setSpacing(6);
     for (const auto& t : DurumTuslari()) {
@@ -83,6 +103,10 @@ Tseccari::Tseccari(app::TBaglanti& bag_, TSonucBilgisi& bilgim_, QWidget* ust)
     // Reads "0" until the counts arrive, as the others read nothing.
     DurumTusu("goruldutus")->setText(QStringLiteral("0"));
 
+    return tuslar;
+}
+
+QLineEdit* Tseccari::AramaKutusuYap() {
     NEdit1 = new QLineEdit(this);
     NEdit1->setObjectName(QStringLiteral("NEdit1"));
     NEdit1->setAccessibleName(QStringLiteral("Cari Arama"));
@@ -101,6 +125,10 @@ Tseccari::Tseccari(app::TBaglanti& bag_, TSonucBilgisi& bilgim_, QWidget* ust)
         NEdit1->setFocus();
     });
 
+    return NEdit1;
+}
+
+QWidget* Tseccari::OrtaYap() {
     izgara_ = new TIzgara(this);
     izgara_->setObjectName(QStringLiteral("cxGrid1"));
     izgara_->SutunlariTanimla(CariSutunlari());
@@ -134,6 +162,10 @@ Tseccari::Tseccari(app::TBaglanti& bag_, TSonucBilgisi& bilgim_, QWidget* ust)
     bolucu->setStretchFactor(1, 1);
     bolucu->setChildrenCollapsible(false);
 
+    return bolucu;
+}
+
+QHBoxLayout* Tseccari::AltCubukYap() {
     sec_ = AltTus(QStringLiteral("Seç"), "sec", this);
     vazgec_ = AltTus(QStringLiteral("Vazgeç"), "vazgec", this);
     connect(sec_, &QPushButton::clicked, this, &Tseccari::CariSec);
@@ -143,23 +175,7 @@ Tseccari::Tseccari(app::TBaglanti& bag_, TSonucBilgisi& bilgim_, QWidget* ust)
     alt->addStretch(1);
     alt->addWidget(vazgec_);
 
-    auto* duzen = new QVBoxLayout(this);
-    duzen->addLayout(tuslar);
-    duzen->addWidget(NEdit1);
-    duzen->addWidget(bolucu, 1);
-    duzen->addLayout(alt);
-
-    MenuYap();
-
-    auto* ekran = ust && ust->screen() ? ust->screen() : QGuiApplication::primaryScreen();
-    if (ekran)
-        setGeometry(ekran->availableGeometry().adjusted(kKenarBoslugu, kKenarBoslugu, -kKenarBoslugu,
-                                                        -kKenarBoslugu));
-    NEdit1->setFocus();
-}
-
-Tseccari::~Tseccari() {
-    izgara_->VeriSetiAyir();
+    return alt;
 }
 
 void Tseccari::MenuYap() {

@@ -14,6 +14,7 @@
 #include <functional>
 #include <memory>
 
+class QHBoxLayout;
 class QLineEdit;
 class QMenu;
 class QPushButton;
@@ -67,6 +68,11 @@ private:
     void Listele(std::function<std::unique_ptr<TVeriSeti>(const CagriOrtami&)> is);
     void ListeyiAl(std::unique_ptr<TVeriSeti> yeni);
     void OdakDegisti();
+    // The parts of the window, top to bottom.
+    QHBoxLayout* TusCubuguYap();
+    QLineEdit* AramaKutusuYap();
+    QWidget* OrtaYap(); // the grid and the information panel
+    QHBoxLayout* AltCubukYap();
     void MenuYap();
 
     app::TBaglanti& bag;
