@@ -136,6 +136,7 @@ QWidget* Tseccari::OrtaYap() {
     izgara_->BaslikYuksekligi(28);
     izgara_->AltBilgiGorunur(true);
     izgara_->VeriSetiBagla(cariler_.get());
+    izgara_->IcerigeSigdir(); // captions readable before the first listing
     connect(izgara_, &TIzgara::CiftTiklandi, this, [this](int) { CariSec(); });
     connect(izgara_->Tablo()->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this] { OdakDegisti(); });
