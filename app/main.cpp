@@ -1,6 +1,8 @@
 // ruvizezevuv: the desktop client of the Parlavik Otomotiv B2B ordering system.
 #include "Unit1.h"
 #include "bellek.h"
+#include "cari_secimi.h"
+#include "girisformu.h"
 #include "makine_kimligi.h"
 #include "tema.h"
 #include "uygulama.h"
@@ -22,6 +24,9 @@ int main(int argc, char** argv) {
     rvz::BellekAyarla(argv);
     rvz::app::TUygulama uygulama(argc, argv);
     rvz::app::TemaUygula(uygulama);
+    rvz::app::Tgirisform::CariSeciciAta([](rvz::app::TBaglanti& bag, rvz::TSonucBilgisi& bilgi) {
+        return rvz::sales::CariSecimiAc(bag, bilgi, QApplication::activeModalWidget());
+    });
     rvz::app::TForm1 pencere;
     if (!pencere.Baslat())
         return 0;

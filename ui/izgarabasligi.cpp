@@ -16,9 +16,21 @@ void TIzgaraBasligi::SuzgecDugmeleriAcik(bool acik) {
     viewport()->update();
 }
 
+namespace {
+constexpr int kDugmeBoyu = 12;
+constexpr int kDugmeKenari = 3; // from the section's right edge
+} // namespace
+
 QRect TIzgaraBasligi::DugmeAlani(const QRect& bolum) {
-    constexpr int kBoy = 12;
-    return {bolum.right() - kBoy - 3, bolum.center().y() - kBoy / 2, kBoy, kBoy};
+    return {bolum.right() - kDugmeBoyu - kDugmeKenari, bolum.center().y() - kDugmeBoyu / 2, kDugmeBoyu,
+            kDugmeBoyu};
+}
+
+QSize TIzgaraBasligi::sectionSizeFromContents(int bolum) const {
+    QSize boy = QHeaderView::sectionSizeFromContents(bolum);
+    if (dugmeler_)
+        boy.rwidth() += 2 * (kDugmeBoyu + kDugmeKenari);
+    return boy;
 }
 
 void TIzgaraBasligi::paintSection(QPainter* ressam, const QRect& alan, int bolum) const {

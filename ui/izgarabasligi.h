@@ -25,6 +25,9 @@ signals:
 
 protected:
     void paintSection(QPainter* ressam, const QRect& alan, int bolum) const override;
+    // Room for the button on both sides of the centred caption, so sizing to the content
+    // never puts the button over the caption.
+    QSize sectionSizeFromContents(int bolum) const override;
     void mousePressEvent(QMouseEvent* olay) override;
     void mouseReleaseEvent(QMouseEvent* olay) override;
 

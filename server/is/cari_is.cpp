@@ -145,7 +145,10 @@ void CariYontemleriniKaydet(Dagitici& d, IsOrtami& o) {
         c.k.Sonuc(Deger::Akis(std::move(pdf)));
     });
     IsKaydet(d, o, "CariAra", [](IsCagrisi& c) {
-        OturumCarisi(c.b, c.arayan, c.k, 0);
+        // Sales staff search before any dealer is chosen, with 0 as the session's account. The
+        // list is narrowed by the caller's own rights below, so the record need only be present.
+        if (c.k.Bos(0))
+            throw IsHatasi("Oturum bilgisi gönderilmedi.");
         const auto aranan = c.k.Metin(1).size() > 200 ? std::string("\x01") : AramaAnahtari(c.k.Metin(1));
         std::vector<Veri> p;
         auto t = CariTablosu(c.b, "WHERE " + CariErisimSarti(c.arayan, p) + " ORDER BY c.CARIADI", p);

@@ -127,6 +127,22 @@ TEST(Yetki, TemsilciKendiBayisiIcinCalisir) {
         EXPECT_EQ((liste->GetInt32(liste->ColumnIndex("CARINO")) - 1) % 4, 0);
 }
 
+TEST(Yetki, CariAramaSecilmisCariBeklemez) {
+    // Right after the login a representative has no dealer yet (CARINO 0) and searches for one.
+    struct Durum {
+        const char* makine;
+        std::size_t cariSayisi;
+    };
+    for (const auto& d : {Durum{"DEMO-TIP1", 10}, Durum{"DEMO-TIP2", 40}, Durum{"DEMO-TIP0", 1}}) {
+        Istemci i(d.makine);
+        auto liste = i->CariAra(Istemci::Oturum(0), "");
+        std::size_t n = 0;
+        while (liste->Next())
+            ++n;
+        EXPECT_EQ(n, d.cariSayisi) << d.makine;
+    }
+}
+
 TEST(KotuGirdi, ReddedilenSiparisSepetiDegistirmez) {
     Istemci i("DEMO-TIP0");
     const auto once = i->SepetVer2(1)->satirlar.size();
