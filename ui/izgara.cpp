@@ -41,7 +41,8 @@ TIzgara::TIzgara(QWidget* ebeveyn)
     tablo_->sortByColumn(-1, Qt::AscendingOrder); // server order until the user sorts
     tablo_->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     tablo_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    tablo_->verticalHeader()->setFixedWidth(14); // the row indicator
+    // The row indicator: narrow, but wide enough for the row numbers it shows.
+    tablo_->verticalHeader()->setMinimumWidth(14);
     baslik_->setSectionsMovable(true);
     baslik_->setContextMenuPolicy(Qt::CustomContextMenu);
     baslik_->SuzgecDurumuSorgusu([this](int sutun) { return suzgec_->SuzgecVar(sutun); });
