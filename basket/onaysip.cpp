@@ -24,6 +24,18 @@ std::string Metin(const TDBXReader& okuyucu, int sutun) {
                                                             : okuyucu.GetWideString(sutun);
 }
 
+// An id column, whatever integer or text kind the server gives it.
+int Tamsayi(const TDBXReader& okuyucu, int sutun) {
+    switch (okuyucu.ColumnType(sutun)) {
+    case SutunTuru::Integer:
+        return okuyucu.GetInt32(sutun);
+    case SutunTuru::Int64:
+        return static_cast<int>(okuyucu.GetInt64(sutun));
+    default:
+        return QString::fromStdString(Metin(okuyucu, sutun)).trimmed().toInt();
+    }
+}
+
 void Uyari(const QString& metin) {
     app::MesajVer(metin, app::mtUyari, app::kTamamTusu, app::mbTamam);
 }
@@ -36,7 +48,7 @@ void Doldur(TDBXReader* okuyucu, QButtonGroup* grup, QVBoxLayout* duzen, QWidget
     }
     while (okuyucu && okuyucu->Next()) {
         auto* dugme = new QRadioButton(QString::fromStdString(Metin(*okuyucu, 1)), ust);
-        grup->addButton(dugme, okuyucu->GetInt32(0));
+        grup->addButton(dugme, Tamsayi(*okuyucu, 0));
         duzen->addWidget(dugme);
     }
 }
@@ -175,7 +187,7 @@ void TONAYSIP::KargoFirmalariniGetir(int kargoTuru) {
         const int sirano = okuyucu->ColumnIndex("SIRANO");
         const int uyari = okuyucu->ColumnIndex("UYARI");
         while (okuyucu->Next())
-            kargo_.push_back({QString::fromStdString(Metin(*okuyucu, adi)), okuyucu->GetInt32(sirano),
+            kargo_.push_back({QString::fromStdString(Metin(*okuyucu, adi)), Tamsayi(*okuyucu, sirano),
                               QString::fromStdString(Metin(*okuyucu, uyari))});
     }
     bagc_.Kapat();
