@@ -21,7 +21,17 @@ void FiyatBilgisiCiz(QPainter& ressam, const QStyleOptionViewItem& secenek, cons
     ressam.save();
     ressam.setPen(secenek.state & QStyle::State_Selected ? secenek.palette.color(QPalette::HighlightedText)
                                                          : secenek.palette.color(QPalette::Text));
-    ressam.drawText(alan, Qt::AlignRight | Qt::AlignVCenter, FiyatBilgisiMetni(veri, satir).trimmed());
+    const QString metin = FiyatBilgisiMetni(veri, satir).trimmed();
+    // The narrow column is 150 pixels: a smaller font keeps the longest line whole.
+    QFont yazi = secenek.font;
+    for (int boy = QFontInfo(yazi).pixelSize(); boy > 8; --boy) {
+        if (QFontMetrics(yazi).boundingRect(alan, Qt::AlignRight | Qt::AlignVCenter, metin).width() <=
+            alan.width())
+            break;
+        yazi.setPixelSize(boy - 1);
+    }
+    ressam.setFont(yazi);
+    ressam.drawText(alan, Qt::AlignRight | Qt::AlignVCenter, metin);
     ressam.restore();
 }
 

@@ -22,6 +22,8 @@ namespace rvz::katalog {
 
 namespace {
 
+constexpr int kFiyatBilgisiGenisligi = 150;
+
 // Runs on a worker: a fresh connection copy, the search, the result into `stok`. True on failure.
 bool StokListesiGetir(const app::BaglantiParametreleri& ayarlar, TSonucBilgisi bilgi, const std::string& kod,
                       TVeriSeti& stok, int& satirSayisi) {
@@ -151,13 +153,16 @@ void TStokListesi::StokSutunlariniAyarla(int pencereGenisligi) {
     for (std::size_t i = 0; i < sutunlar.size(); ++i)
         if (sutunlar[i].baslik == kFiyatBilgisi)
             fiyatBilgisi = static_cast<int>(i);
-    stokgrid_->SutunGorunur(fiyatBilgisi, !genis);
     stokgrid_->SatirYuksekligi(genis ? 40 : 100);
-    SutunlariOranla(*stokgrid_, stokgrid_->width());
+    // The narrow layout's price information column has a fixed width; the others share the rest,
+    // so it is not pushed out of sight.
+    stokgrid_->SutunGorunur(fiyatBilgisi, false);
+    SutunlariOranla(*stokgrid_, genis ? stokgrid_->width() : stokgrid_->width() - kFiyatBilgisiGenisligi);
+    stokgrid_->SutunGorunur(fiyatBilgisi, !genis);
     if (!genis) {
         for (const char* alan : {"OEM1", "OEM2", "OEM3"})
             stokgrid_->Baslik()->resizeSection(stokgrid_->SutunNo(alan), 80);
-        stokgrid_->Baslik()->resizeSection(fiyatBilgisi, 150);
+        stokgrid_->Baslik()->resizeSection(fiyatBilgisi, kFiyatBilgisiGenisligi);
     }
     stokgrid_->setUpdatesEnabled(true);
 }
