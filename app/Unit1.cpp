@@ -306,10 +306,11 @@ void TForm1::SiparisYolunuKur() {
 
 void TForm1::UrunListeleriniKur() {
     const auto kur = [this](Sekme s, TVeriSeti& veri, const char* baslik, int gosterge,
-                            std::function<OleVariant(TServerMethods1Client&)> getir,
+                            std::function<OleVariant(TServerMethods1Client&, const TSonucBilgisi&)> getir,
                             sepet::KartKaynagi kaynak) {
         katalog::UrunListesiBaglami b{
             .bagc = &bagc,
+            .sbilgi = &sbilgi,
             .veri = &veri,
             .gosterge = gostergeler_[static_cast<std::size_t>(gosterge)],
             .baslik = QString::fromUtf8(baslik),
@@ -327,15 +328,15 @@ void TForm1::UrunListeleriniKur() {
         });
         return sekme;
     };
-    // The worker reads the active dealer when it starts; the customer selection changes it only
-    // on the user-interface thread while no list is loading.
     yeniler_ = kur(
         syeniler, YENILER, "Yeni Stoklar", 4,
-        [this](TServerMethods1Client& i) { return i.YenilerVer2(sbilgi.CARINO); },
+        [](TServerMethods1Client& i, const TSonucBilgisi& o) { return i.YenilerVer2(o.CARINO); },
         sepet::KartKaynagi::Yeniler);
     kampanyalilar_ = kur(
         skampanyali, kampstok, "Kampanyalı", 5,
-        [this](TServerMethods1Client& i) { return i.KampanyaliVer2(sbilgi.CARINO, sbilgi.MusteriTipi); },
+        [](TServerMethods1Client& i, const TSonucBilgisi& o) {
+            return i.KampanyaliVer2(o.CARINO, o.MusteriTipi);
+        },
         sepet::KartKaynagi::Kampanya);
 }
 

@@ -33,6 +33,8 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include <memory>
+
 namespace rvz::sepet {
 
 namespace {
@@ -76,7 +78,10 @@ TSepetSekmesi::TSepetSekmesi(SepetSekmesiBaglami baglam, QWidget* ust)
 
     app::SekmeYuklemesi yukleme;
     yukleme.uyar = 1;
-    yukleme.ayir = [this] {
+    // The worker reads the dealer as it was when the load started.
+    auto carino = std::make_shared<int>(0);
+    yukleme.ayir = [this, carino] {
+        *carino = b_.sbilgi->CARINO;
         if (lbluyarbakiye_)
             lbluyarbakiye_->clear();
         sepetgrid_->setEnabled(false);
@@ -86,7 +91,6 @@ TSepetSekmesi::TSepetSekmesi(SepetSekmesiBaglami baglam, QWidget* ust)
         sepetgrid_->VeriSetiAyir();
         sepetgrid_->setUpdatesEnabled(false);
     };
-    const int* carino = &b_.sbilgi->CARINO;
     TVeriSeti* sepet = b_.sepet;
     yukleme.yukle = [carino, sepet](app::TBaglanti& acik) {
         SepetVerisiniDoldur(acik, *carino, *sepet);

@@ -1,4 +1,4 @@
-// The search box's letters: Turkish-specific letters become their plain Latin twins and
+// The search box's letters: the letters only Turkish has become their plain Latin twins and
 // everything is upper case, so the search text holds only what every keyboard types.
 #pragma once
 

@@ -10,6 +10,8 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
+#include <memory>
+
 namespace rvz::katalog {
 
 TUrunListesiSekmesi::TUrunListesiSekmesi(UrunListesiBaglami baglam, std::vector<TIzgaraSutunu> sutunlar,
@@ -25,16 +27,19 @@ TUrunListesiSekmesi::TUrunListesiSekmesi(UrunListesiBaglami baglam, std::vector<
 
     app::SekmeYuklemesi yukleme;
     TVeriSeti* veri = b_.veri;
-    yukleme.ayir = [this] {
+    // The worker reads the session as it was when the load started.
+    auto oturum = std::make_shared<TSonucBilgisi>();
+    yukleme.ayir = [this, oturum] {
+        oturum->Kopyala(*b_.sbilgi);
         izgara_->setEnabled(false);
         izgara_->VeriSetiAyir();
         izgara_->setUpdatesEnabled(false);
     };
-    yukleme.yukle = [veri, getir = b_.getir](app::TBaglanti& acik) {
+    yukleme.yukle = [veri, oturum, getir = b_.getir](app::TBaglanti& acik) {
         TServerMethods1Client istemci(acik.DBXConnection());
         veri->DisableControls();
         try {
-            veri->PaketAta(getir(istemci));
+            veri->PaketAta(getir(istemci, *oturum));
             SayiBicimiVer(*veri);
         } catch (...) {
             veri->EnableControls();

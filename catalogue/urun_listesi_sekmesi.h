@@ -3,6 +3,7 @@
 #pragma once
 
 #include "baglanti.h"
+#include "baglantiu.h"
 #include "dbx.h"
 #include "izgarasutunu.h"
 
@@ -25,11 +26,12 @@ namespace rvz::katalog {
 
 struct UrunListesiBaglami {
     const app::TBaglanti* bagc = nullptr;
+    const TSonucBilgisi* sbilgi = nullptr; // copied when a load starts
     TVeriSeti* veri = nullptr;
     QWidget* gosterge = nullptr;
     QString baslik; // the caption after "N="
-    // Worker thread: the list's data packet from the server.
-    std::function<OleVariant(TServerMethods1Client&)> getir;
+    // Worker thread: the list's data packet from the server for the session copy.
+    std::function<OleVariant(TServerMethods1Client&, const TSonucBilgisi&)> getir;
     std::function<void(const QString&)> basligiYaz;
 };
 

@@ -134,6 +134,28 @@ private slots:
         test::AnaPencereOrtami::ResimKaydet(&ortam.Form(), resim);
     }
 
+    void yeniVeKampanyaliListeler_data() {
+        QTest::addColumn<int>("sekme");
+        QTest::addColumn<QString>("baslik");
+        QTest::addColumn<int>("satir");
+        const int yeniler = static_cast<int>(ortam.Istemci().YenilerVer2(1)->satirlar.size());
+        const int kampanyali = static_cast<int>(ortam.Istemci().KampanyaliVer2(1, 0)->satirlar.size());
+        QTest::newRow("Yeni Stoklar") << int(app::TForm1::syeniler) << "=Yeni Stoklar" << yeniler;
+        QTest::newRow("Kampanyalı Stoklar") << int(app::TForm1::skampanyali) << "=Kampanyalı" << kampanyali;
+    }
+    void yeniVeKampanyaliListeler() {
+        QFETCH(int, sekme);
+        QFETCH(QString, baslik);
+        QFETCH(int, satir);
+        test::BetikliMesajlar mesajlar;
+        auto* sekmeler = ortam.Form().Sekmeler();
+        sekmeler->setCurrentIndex(sekme);
+        QTRY_COMPARE(sekmeler->tabText(sekme), QString::number(satir) + baslik);
+        QVERIFY(satir > 0);
+        QVERIFY(mesajlar.Metinler().isEmpty());
+        sekmeler->setCurrentIndex(app::TForm1::sstoklistesi);
+    }
+
     void fiyatBilgisi_data() {
         QTest::addColumn<double>("kampanya");
         QTest::addColumn<QStringList>("satirlar");
