@@ -218,7 +218,20 @@ void TSepetSekmesi::YuklemeBitti() {
     sepetgrid_->setUpdatesEnabled(true);
     hepsiniSec_->setEnabled(true);
     secimleriKaldir_->setEnabled(true);
+    Sigdir();
+}
+
+void TSepetSekmesi::Sigdir() {
     SutunlariEkranaGoreSigdir(*sepetgrid_, screen() ? screen()->size().width() : width());
+    // Amounts cut in half are unreadable: no column narrower than what it shows; the grid
+    // scrolls sideways instead.
+    auto* tablo = sepetgrid_->Tablo();
+    for (int i = 0; i < static_cast<int>(sepetgrid_->Sutunlar().size()); ++i)
+        if (!tablo->isColumnHidden(i)) {
+            const int oranli = tablo->columnWidth(i);
+            tablo->resizeColumnToContents(i);
+            tablo->setColumnWidth(i, std::max(oranli, tablo->columnWidth(i)));
+        }
 }
 
 void TSepetSekmesi::SepetiGetir() {
@@ -366,7 +379,7 @@ void TSepetSekmesi::Gonder() {
 
 bool TSepetSekmesi::eventFilter(QObject* nesne, QEvent* olay) {
     if (nesne == sepetgrid_ && olay->type() == QEvent::Resize && sepetgrid_->isEnabled())
-        SutunlariEkranaGoreSigdir(*sepetgrid_, screen() ? screen()->size().width() : width());
+        Sigdir();
     return QWidget::eventFilter(nesne, olay);
 }
 

@@ -73,6 +73,8 @@ private:
     bool OdakSatiraGit();
     void MenuGoster(const QPoint& konum);
     void YuklemeBitti();
+    // The screen-width rule for the columns, then each at least as wide as its content.
+    void Sigdir();
 
     SepetSekmesiBaglami b_;
     TIzgara* sepetgrid_;
