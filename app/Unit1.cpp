@@ -1,18 +1,25 @@
 #include "Unit1.h"
 
+#include "arama_harfleri.h"
 #include "arayuz_devri.h"
 #include "baglanti_ac.h"
 #include "bekleme_gostergesi.h"
 #include "beklesinu.h"
 #include "durumaciklamasi.h"
 #include "girisformu.h"
+#include "izgara.h"
+#include "kart_acici.h"
 #include "kayanresim.h"
 #include "kayanyazi.h"
+#include "liste_sutunlari.h"
 #include "makine_kimligi.h"
 #include "mesaj.h"
 #include "proxim.h"
+#include "sepet_sekmesi.h"
+#include "stoklistesi.h"
 #include "sunucu_adresi.h"
 #include "surec.h"
+#include "urun_listesi_sekmesi.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -139,8 +146,18 @@ TForm1::TForm1() {
     duzen->addWidget(DuyuruCubuguYap());
     setCentralWidget(merkez);
     MenuYap();
+    SiparisYolunuKur();
+    UrunListeleriniKur();
     KullaniciTipiUygula(-1);
     araedit->setFocus();
+}
+
+TForm1::~TForm1() {
+    // The grids outlive the datasets (children go after the members): they let go first.
+    stokListesi_->Izgara()->VeriSetiAyir();
+    sepetSekmesi_->Izgara()->VeriSetiAyir();
+    yeniler_->Izgara()->VeriSetiAyir();
+    kampanyalilar_->Izgara()->VeriSetiAyir();
 }
 
 QWidget* TForm1::BaslikYap() {
@@ -242,6 +259,87 @@ void TForm1::SekmeleriYap() {
     sekmeler_->setCurrentIndex(sstoklistesi);
 }
 
+void TForm1::SiparisYolunuKur() {
+    const auto sayfayaKoy = [this](Sekme s, QWidget* icerik) {
+        auto* d = new QVBoxLayout(sayfalar_[s]);
+        d->setContentsMargins(0, 0, 0, 0);
+        d->addWidget(icerik);
+    };
+    const auto baslikYazici = [this](Sekme s) {
+        return [this, s](const QString& baslik) { sekmeler_->setTabText(s, baslik); };
+    };
+    katalog::StokListesiBaglami stokBaglami{.bagc = &bagc,
+                                            .sbilgi = &sbilgi,
+                                            .stok = &stok,
+                                            .araedit = araedit,
+                                            .gosterge = gostergeler_[0],
+                                            .sekmeyiAc = [this] { sekmeler_->setCurrentIndex(sstoklistesi); },
+                                            .basligiYaz = baslikYazici(sstoklistesi)};
+    stokListesi_ = new katalog::TStokListesi(std::move(stokBaglami), sayfalar_[sstoklistesi]);
+    sayfayaKoy(sstoklistesi, stokListesi_);
+    sepet::SepetSekmesiBaglami sepetBaglami{.bagc = &bagc,
+                                            .sbilgi = &sbilgi,
+                                            .sepet = &sepet,
+                                            .araedit = araedit,
+                                            .gosterge = gostergeler_[1],
+                                            .basligiYaz = baslikYazici(ssepet)};
+    sepetSekmesi_ = new sepet::TSepetSekmesi(std::move(sepetBaglami), sayfalar_[ssepet]);
+    sayfayaKoy(ssepet, sepetSekmesi_);
+    kartAcici_ = std::make_unique<sepet::TKartAcici>(this, bagc, sbilgi, sepet, *sepetSekmesi_);
+
+    katalog::AramaKutusunuHazirla(araedit);
+    connect(araedit, &QLineEdit::returnPressed, stokListesi_, &katalog::TStokListesi::Ara);
+    connect(ara_, &QPushButton::clicked, this, [this] {
+        if (araedit->isEnabled())
+            stokListesi_->Ara();
+    });
+    connect(temizle_, &QPushButton::clicked, stokListesi_, &katalog::TStokListesi::Temizle);
+    connect(sekmeler_, &QTabWidget::currentChanged, this, [this](int i) {
+        if (i == ssepet)
+            sepetSekmesi_->Goster();
+    });
+    connect(stokListesi_, &katalog::TStokListesi::KartIstendi, this,
+            [this](int satir) { kartAcici_->ListedenKartAc(stok, satir, sepet::KartKaynagi::Stok); });
+    connect(sepetSekmesi_, &sepet::TSepetSekmesi::SatirDegistirIstendi, this,
+            [this](int sirano) { kartAcici_->SepettenKartAc(sirano); });
+}
+
+void TForm1::UrunListeleriniKur() {
+    const auto kur = [this](Sekme s, TVeriSeti& veri, const char* baslik, int gosterge,
+                            std::function<OleVariant(TServerMethods1Client&, const TSonucBilgisi&)> getir,
+                            sepet::KartKaynagi kaynak) {
+        katalog::UrunListesiBaglami b{
+            .bagc = &bagc,
+            .sbilgi = &sbilgi,
+            .veri = &veri,
+            .gosterge = gostergeler_[static_cast<std::size_t>(gosterge)],
+            .baslik = QString::fromUtf8(baslik),
+            .getir = std::move(getir),
+            .basligiYaz = [this, s](const QString& t) { sekmeler_->setTabText(s, t); }};
+        auto* sekme = new katalog::TUrunListesiSekmesi(std::move(b), {}, sayfalar_[s]);
+        auto* d = new QVBoxLayout(sayfalar_[s]);
+        d->setContentsMargins(0, 0, 0, 0);
+        d->addWidget(sekme);
+        connect(sekme, &katalog::TUrunListesiSekmesi::KartIstendi, this,
+                [this, &veri, kaynak](int satir) { kartAcici_->ListedenKartAc(veri, satir, kaynak); });
+        connect(sekmeler_, &QTabWidget::currentChanged, sekme, [sekme, s](int i) {
+            if (i == s)
+                sekme->Goster();
+        });
+        return sekme;
+    };
+    yeniler_ = kur(
+        syeniler, YENILER, "Yeni Stoklar", 4,
+        [](TServerMethods1Client& i, const TSonucBilgisi& o) { return i.YenilerVer2(o.CARINO); },
+        sepet::KartKaynagi::Yeniler);
+    kampanyalilar_ = kur(
+        skampanyali, kampstok, "Kampanyalı", 5,
+        [](TServerMethods1Client& i, const TSonucBilgisi& o) {
+            return i.KampanyaliVer2(o.CARINO, o.MusteriTipi);
+        },
+        sepet::KartKaynagi::Kampanya);
+}
+
 QWidget* TForm1::DuyuruCubuguYap() {
     auto* cubuk = new QWidget(this);
     cubuk->setObjectName(QStringLiteral("duyurucubugu"));
@@ -298,6 +396,10 @@ void TForm1::KullaniciTipiUygula(int musteriTipi) {
     baskaCari_->setVisible(kurallar_.baskaCariSec);
     raporlar_->setVisible(kurallar_.raporlar);
     sekmeler_->setTabVisible(skampanyali, !kurallar_.kampanyaGizli);
+    stokListesi_->KurallariUygula(kurallar_);
+    yeniler_->SutunlariAta(katalog::YeniSutunlari(kurallar_));
+    kampanyalilar_->SutunlariAta(katalog::KampanyaSutunlari(kurallar_));
+    sepetSekmesi_->KurallariUygula(kurallar_);
 }
 
 bool TForm1::GirisYap() {

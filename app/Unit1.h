@@ -5,10 +5,12 @@
 #include "baglanti.h"
 #include "baglantiu.h"
 #include "kullanici_tipi.h"
+#include "veriseti.h"
 
 #include <QMainWindow>
 
 #include <array>
+#include <memory>
 
 class QAction;
 class QLabel;
@@ -17,6 +19,15 @@ class QMenu;
 class QPushButton;
 class QTabWidget;
 class QToolButton;
+
+namespace rvz::katalog {
+class TStokListesi;
+class TUrunListesiSekmesi;
+} // namespace rvz::katalog
+namespace rvz::sepet {
+class TKartAcici;
+class TSepetSekmesi;
+} // namespace rvz::sepet
 
 namespace rvz {
 class TKayanResim;
@@ -31,6 +42,7 @@ class TForm1 : public QMainWindow {
     Q_OBJECT
 public:
     TForm1();
+    ~TForm1() override;
 
     // The start-up sequence from the login on. False when the login did not succeed: the
     // process has then been ended (in tests, whose ending returns, the window stays hidden).
@@ -44,6 +56,12 @@ public:
 
     TSonucBilgisi sbilgi;
     TBaglanti bagc;
+    // The stock search result and the local copy of the active dealer's basket.
+    TVeriSeti stok;
+    TVeriSeti sepet;
+    // The new items and the items on campaign.
+    TVeriSeti YENILER;
+    TVeriSeti kampstok;
     int acilisadet = 0;
 
     // The tabs, in order; the index of each in the tab widget.
@@ -69,6 +87,10 @@ public:
     QPushButton* BaskaCariSec() const { return baskaCari_; }
     QLineEdit* AramaKutusu() const { return araedit; }
     const KullaniciTipiKurallari& Kurallar() const { return kurallar_; }
+    katalog::TStokListesi* StokListesi() const { return stokListesi_; }
+    sepet::TSepetSekmesi* SepetSekmesi() const { return sepetSekmesi_; }
+    katalog::TUrunListesiSekmesi* Yeniler() const { return yeniler_; }
+    katalog::TUrunListesiSekmesi* Kampanyalilar() const { return kampanyalilar_; }
 
 protected:
     void closeEvent(QCloseEvent* olay) override;
@@ -78,6 +100,9 @@ private:
     QWidget* AramaCubuguYap();
     QWidget* DuyuruCubuguYap();
     void SekmeleriYap();
+    // The stock list and the basket in their tabs, with the search bar and the item card wired.
+    void SiparisYolunuKur();
+    void UrunListeleriniKur();
     void MenuYap();
     void WebSitesiAc();
     void AcilisIsleriniBaslat();
@@ -103,6 +128,11 @@ private:
     QMenu* menu_;
     QAction* webSitesi_;
     QAction* raporlar_;
+    katalog::TStokListesi* stokListesi_ = nullptr;
+    sepet::TSepetSekmesi* sepetSekmesi_ = nullptr;
+    katalog::TUrunListesiSekmesi* yeniler_ = nullptr;
+    katalog::TUrunListesiSekmesi* kampanyalilar_ = nullptr;
+    std::unique_ptr<sepet::TKartAcici> kartAcici_;
 };
 
 } // namespace rvz::app
