@@ -5,6 +5,7 @@
 #include "baglanti_ac.h"
 #include "bekleme_gostergesi.h"
 #include "beklesinu.h"
+#include "cari_secimi.h"
 #include "durumaciklamasi.h"
 #include "girisformu.h"
 #include "izgara.h"
@@ -226,6 +227,7 @@ QWidget* TForm1::AramaCubuguYap() {
     temizle_->setObjectName(QStringLiteral("temizle"));
     baskaCari_ = new QPushButton(QStringLiteral("Başka Cari Seç"), cubuk);
     baskaCari_->setObjectName(QStringLiteral("baskacarisec"));
+    connect(baskaCari_, &QPushButton::clicked, this, &TForm1::CariDegistir);
 
     auto* d = new QHBoxLayout(cubuk);
     d->setContentsMargins(10, 3, 10, 3);
@@ -383,6 +385,19 @@ void TForm1::MenuYap() {
     raporlar_->setEnabled(false);
     raporlar_->setToolTip(QStringLiteral("Bu bölüm henüz hazır değil"));
     menuTusu_->setMenu(menu_);
+}
+
+void TForm1::CariDegistir() {
+    sales::CariDegistir(bagc, sbilgi, this);
+    AnaBilgiAl();
+    sepetSekmesi_->Goster();
+    // The search result belonged to the former dealer's prices.
+    if (!stokListesi_->AramaSuruyor())
+        stok.Bosalt();
+    sekmeler_->setTabText(sstoklistesi, QStringLiteral("0=Stok Listesi"));
+    sekmeler_->setCurrentIndex(sstoklistesi);
+    araedit->selectAll();
+    araedit->setFocus();
 }
 
 void TForm1::WebSitesiAc() {

@@ -105,6 +105,9 @@ private:
     void UrunListeleriniKur();
     void MenuYap();
     void WebSitesiAc();
+    // "Başka Cari Seç": the customer selection, then the header, the basket and the stock tab
+    // of whichever dealer is active afterwards.
+    void CariDegistir();
     void AcilisIsleriniBaslat();
     // The news line (worker thread, its own connection).
     void KayanYaziAl(const BaglantiParametreleri& ayarlar);
