@@ -51,7 +51,8 @@ void SiparisKaydet(IsCagrisi& c) {
 
 // A reader of (identifier, name) rows; the name column is 8-bit text.
 Tablo KimlikAdTablosu(DepoBaglantisi& b, const char* sql) {
-    return Tabloya(b.Sorgula(sql), {{"ADI", SutunTuru::AnsiText}});
+    // Read by position: an Integer identifier, then the name as 8-bit text.
+    return Tabloya(b.Sorgula(sql), {{"ID", SutunTuru::Integer}, {"ADI", SutunTuru::AnsiText}});
 }
 
 // The backorder line `sirano` (with its order line number `stokhar`, when given), owned

@@ -182,10 +182,12 @@ TEST(Belgeler, EkstreVeTahsilatSutunlari) {
     for (auto ad : {"Tarih", "Türü", "Cins", "EvrakNo", "Vade", "Tutar", "Kur", "KurTL", "Açıklama",
                     "Döviz Tutar", "Ref", "Saat"})
         EXPECT_GE(t->ColumnIndex(ad), 0) << ad;
-    auto teslim = i->TeslimVer();
-    ASSERT_TRUE(teslim->Next());
-    EXPECT_EQ(teslim->ColumnType(1), SutunTuru::AnsiText);
-    EXPECT_FALSE(teslim->GetAnsiString(1).empty());
+    // Delivery and cargo types are read by position: a 32-bit identifier, an 8-bit name.
+    for (auto* okuyucu : {i->TeslimVer(), i->KargoVer()}) {
+        ASSERT_TRUE(okuyucu->Next());
+        EXPECT_GT(okuyucu->GetInt32(0), 0);
+        EXPECT_FALSE(okuyucu->GetAnsiString(1).empty());
+    }
 }
 
 } // namespace
