@@ -8,6 +8,7 @@
 #include "uygulama.h"
 
 #include <QApplication>
+#include <QLocale>
 #include <QScreen>
 
 #include <cstdio>
@@ -23,6 +24,10 @@ int main(int argc, char** argv) {
 
     rvz::BellekAyarla(argv);
     rvz::app::TUygulama uygulama(argc, argv);
+    // A system without a locale of its own (C, POSIX) gets the program's language: Turkish
+    // numbers and dates, as every message and caption is Turkish.
+    if (QLocale::system().language() == QLocale::C)
+        QLocale::setDefault(QLocale(QLocale::Turkish, QLocale::Turkey));
     rvz::app::TemaUygula(uygulama);
     rvz::app::Tgirisform::CariSeciciAta([](rvz::app::TBaglanti& bag, rvz::TSonucBilgisi& bilgi) {
         return rvz::sales::CariSecimiAc(bag, bilgi, QApplication::activeModalWidget());
