@@ -25,6 +25,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
+#include <utility>
 
 namespace rvz::app {
 
@@ -33,10 +34,7 @@ namespace {
 constexpr int kSurum = RVZ_SURUM;
 const QString kBolum = QStringLiteral("kullanici");
 
-Tgirisform::CariSecici& Secici() {
-    static Tgirisform::CariSecici s;
-    return s;
-}
+Tgirisform::CariSecici secici_; // empty: no customer selection in this build
 
 // Letters typed into the boxes become capitals.
 class BuyukHarf : public QObject {
@@ -63,9 +61,7 @@ QLabel* Etiket(const QString& metin, QWidget* ust) {
 } // namespace
 
 Tgirisform::CariSecici Tgirisform::CariSeciciAta(CariSecici secici) {
-    auto onceki = std::move(Secici());
-    Secici() = std::move(secici);
-    return onceki;
+    return std::exchange(secici_, std::move(secici));
 }
 
 QString Tgirisform::DisIpAl() {
@@ -340,8 +336,8 @@ void Tgirisform::IstekFormuAc(const QString& adres) {
 }
 
 bool Tgirisform::CariSecimiAc() {
-    if (auto& s = Secici())
-        return s(bagim, Bilgim);
+    if (secici_)
+        return secici_(bagim, Bilgim);
     MesajVer(QStringLiteral("Satış temsilcisi girişi için cari seçimi bu sürümde henüz yok.\r\n"
                             "Lütfen bayi kullanıcısıyla giriş yapın."),
              mtBilgi, kTamamTusu, mbTamam);

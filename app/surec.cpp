@@ -2,19 +2,17 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <utility>
 
 namespace rvz::app {
 
 namespace {
-SurecBitirici& Bitirici() {
-    static SurecBitirici b;
-    return b;
-}
+SurecBitirici bitirici_; // empty: the real ending
 } // namespace
 
 void SurecBitir(int kod) {
-    if (auto& b = Bitirici()) {
-        b(kod);
+    if (bitirici_) {
+        bitirici_(kod);
         return;
     }
     std::fflush(stdout);
@@ -23,9 +21,7 @@ void SurecBitir(int kod) {
 }
 
 SurecBitirici SurecBitiriciAta(SurecBitirici bitirici) {
-    auto onceki = std::move(Bitirici());
-    Bitirici() = std::move(bitirici);
-    return onceki;
+    return std::exchange(bitirici_, std::move(bitirici));
 }
 
 } // namespace rvz::app

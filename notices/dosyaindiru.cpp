@@ -16,6 +16,7 @@
 #include <QStandardPaths>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <utility>
 
 namespace rvz::notices {
 
@@ -25,17 +26,12 @@ constexpr int kSurum = RVZ_SURUM;
 constexpr int kZamanAsimi = 60000; // connect and response, in milliseconds
 const char* const kDosyaAdi = "RuvizezeVuvSetup.exe";
 
-Tdosyaindir::KurulumBaslatici& Baslatici() {
-    static Tdosyaindir::KurulumBaslatici b;
-    return b;
-}
+Tdosyaindir::KurulumBaslatici baslatici_; // empty: the system starts the setup
 
 } // namespace
 
 Tdosyaindir::KurulumBaslatici Tdosyaindir::KurulumBaslaticiAta(KurulumBaslatici baslatici) {
-    auto onceki = std::move(Baslatici());
-    Baslatici() = std::move(baslatici);
-    return onceki;
+    return std::exchange(baslatici_, std::move(baslatici));
 }
 
 QUrl Tdosyaindir::IndirmeAdresi() {
@@ -188,8 +184,8 @@ void Tdosyaindir::KurulumuCalistir(const QString& yol) {
     QFile::setPermissions(yol, QFile::permissions(yol) | QFileDevice::ExeOwner | QFileDevice::ExeUser);
     const QStringList argumanlar{QStringLiteral("/silent")};
     // A setup that cannot be started is not reported; the program ends all the same.
-    if (auto& b = Baslatici())
-        b(yol, argumanlar);
+    if (baslatici_)
+        baslatici_(yol, argumanlar);
     else
         QProcess::startDetached(yol, argumanlar);
     app::SurecBitir(0);

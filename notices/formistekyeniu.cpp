@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
+#include <utility>
 
 #if defined(RVZ_WEBENGINE)
 #include <QWebEngineView>
@@ -14,21 +15,16 @@
 namespace rvz::notices {
 
 namespace {
-Tformistekyeni::TarayiciAcici& Acici() {
-    static Tformistekyeni::TarayiciAcici a;
-    return a;
-}
+Tformistekyeni::TarayiciAcici acici_; // empty: the user's browser
 } // namespace
 
 Tformistekyeni::TarayiciAcici Tformistekyeni::TarayiciAciciAta(TarayiciAcici acici) {
-    auto onceki = std::move(Acici());
-    Acici() = std::move(acici);
-    return onceki;
+    return std::exchange(acici_, std::move(acici));
 }
 
 bool Tformistekyeni::TarayicidaAc(const QUrl& adres) {
-    if (auto& a = Acici())
-        return a(adres);
+    if (acici_)
+        return acici_(adres);
     return QDesktopServices::openUrl(adres);
 }
 
